@@ -1,0 +1,63 @@
+// Databases for tests: made on the local server from SQL text or fixture scripts, in a folder
+// of the build tree that the server can write, and read back through a connection of their own.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/database.h"
+#include "engine/field_value.h"
+#include "platform/clock.h"
+
+namespace harbo::testing {
+
+// The folder the test databases live in.
+std::filesystem::path TestDatabaseFolder();
+// db/ of the source tree.
+std::filesystem::path FixtureFolder();
+
+class TestDatabase {
+ public:
+  // `name` may hold folders: "setup/upddata/common" is <folder>/setup/upddata/common.fdb.
+  // A new database `name`.fdb made from the given SQL (UTF-8, statements ending with ';').
+  TestDatabase(std::string_view name, std::string_view sql);
+  // A new database made from fixture scripts of db/ (e.g. "schema_3101.sql"), then `sql`.
+  TestDatabase(std::string_view name, const std::vector<std::string>& fixtures,
+               std::string_view sql = {});
+
+  const std::filesystem::path& Path() const { return path_; }
+  // Runs more statements (UTF-8) on it.
+  void Run(std::string_view sql) const;
+  // The rows of a query, read by a connection of the test's own.
+  std::vector<std::vector<engine::FieldValue>> Rows(std::string_view sql) const;
+  // The first column of the first row as text ("" when there is no row).
+  std::string Text(std::string_view sql) const;
+  long long Integer(std::string_view sql) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// A clock at a fixed time that records pauses instead of sleeping.
+class FakeClock final : public platform::Clock {
+ public:
+  platform::LocalDateTime now{2026, 12, 11, 9, 30, 0, 0};
+  std::vector<std::chrono::milliseconds> pauses;
+  platform::LocalDateTime Now() const override { return now; }
+  void Sleep(std::chrono::milliseconds pause) override { pauses.push_back(pause); }
+};
+
+// Everything a Database needs, pointed at one test database.
+struct EngineHarness {
+  explicit EngineHarness(const TestDatabase& main, std::string setup_folder = {});
+
+  engine::RunState state;
+  platform::MachineRoot machine;
+  FakeClock clock;
+  engine::RecordingUpgradeLog log;
+  engine::Database db;
+};
+
+}  // namespace harbo::testing
