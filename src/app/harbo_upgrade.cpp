@@ -14,6 +14,7 @@
 #include "engine/version_chain.h"
 #include "platform/clock.h"
 #include "platform/machine_root.h"
+#include "platform/registry_hive.h"
 #include "steps/step_table.h"
 
 namespace {
@@ -152,8 +153,17 @@ int main(int argc, char** argv) {
   harbo::engine::Database db(state, machine, clock, *log);
   if (options->info) return PrintInfo(db);
 
+  // A hive that cannot be read stops the run before the database is touched.
+  std::optional<harbo::platform::RegistryHive> current_user;
+  try {
+    current_user.emplace(harbo::platform::RegistryHive::CurrentUser(machine));
+  } catch (const harbo::platform::RegistryError& e) {
+    std::cerr << "harbo-upgrade: " << e.what() << '\n';
+    return 1;
+  }
   TerminalView view;
-  const bool done = harbo::engine::RunVersionChain(db, harbo::steps::StepTable(), view);
+  const bool done =
+      harbo::engine::RunVersionChain(db, *current_user, harbo::steps::StepTable(), view);
   if (done) {
     std::cout << "The database is at version " << state.database_version << ".\n";
   } else if (state.database_version >= harbo::engine::kOldestVersion) {

@@ -53,7 +53,8 @@ std::vector<StepEntry> PlannedSteps(std::span<const StepEntry> table, std::int32
   return planned;
 }
 
-bool RunVersionChain(Database& db, std::span<const StepEntry> table, ChainView& view) {
+bool RunVersionChain(Database& db, platform::RegistryHive& current_user,
+                     std::span<const StepEntry> table, ChainView& view) {
   RunState& state = db.State();
   view.SetMessageText("Updating database file...");
   view.ProcessPendingEvents();
@@ -83,7 +84,7 @@ bool RunVersionChain(Database& db, std::span<const StepEntry> table, ChainView& 
 
   const int count = static_cast<int>(PlannedSteps(table, state.database_version).size());
   int number = 0;
-  StepContext context{db, state};
+  StepContext context{db, state, current_user, db.GetClock(), db.Machine()};
   try {
     for (const StepEntry& entry : table) {
       if (!entry.Matches(state.database_version)) continue;

@@ -9,6 +9,9 @@
 #include <vector>
 
 #include "engine/database.h"
+#include "platform/clock.h"
+#include "platform/machine_root.h"
+#include "platform/registry_hive.h"
 
 namespace harbo::engine {
 
@@ -17,6 +20,11 @@ namespace harbo::engine {
 struct StepContext {
   Database& db;
   RunState& state;
+  // HKEY_CURRENT_USER, where old installations kept their settings. A step that writes to it
+  // saves it before it returns.
+  platform::RegistryHive& current_user;
+  platform::Clock& clock;
+  const platform::MachineRoot& machine;
 };
 using StepRoutine = bool (*)(StepContext&);
 
@@ -53,6 +61,7 @@ std::vector<StepEntry> PlannedSteps(std::span<const StepEntry> table, std::int32
 
 // Opens both databases, runs the steps and, when a step asked for it, refreshes the alarm-type
 // texts from the reference database. True when the chain ran to its end.
-bool RunVersionChain(Database& db, std::span<const StepEntry> table, ChainView& view);
+bool RunVersionChain(Database& db, platform::RegistryHive& current_user,
+                     std::span<const StepEntry> table, ChainView& view);
 
 }  // namespace harbo::engine

@@ -87,7 +87,7 @@ class ChainTest : public ::testing::Test {
   TestDatabase Main(std::string_view name, std::string_view version_rows) {
     return TestDatabase(name, std::string(kMain) + std::string(version_rows));
   }
-  bool Run(EngineHarness& h) { return RunVersionChain(h.db, kTable, view_); }
+  bool Run(EngineHarness& h) { return RunVersionChain(h.db, h.current_user, kTable, view_); }
 
   TestDatabase reference_;
   std::string setup_folder_;
@@ -149,14 +149,14 @@ TEST_F(ChainTest, VersionRowInEitherSpelling) {
   constexpr StepEntry kOneStep[] = {{6450, 0, 7430, StandInStep}};
   auto old_only = Main("chain_old_name", "INSERT INTO PARAM VALUES ('DBVersion', '6450');");
   EngineHarness h(old_only, setup_folder_);
-  EXPECT_TRUE(RunVersionChain(h.db, kOneStep, view_));
+  EXPECT_TRUE(RunVersionChain(h.db, h.current_user, kOneStep, view_));
   EXPECT_EQ(old_only.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVersion'"), "7430");
 
   auto both = Main("chain_both_names",
                    "INSERT INTO PARAM VALUES ('DBVERSION', '6450');"
                    "INSERT INTO PARAM VALUES ('DBVersion', '3101');");
   EngineHarness h2(both, setup_folder_);
-  EXPECT_TRUE(RunVersionChain(h2.db, kOneStep, view_));
+  EXPECT_TRUE(RunVersionChain(h2.db, h2.current_user, kOneStep, view_));
   EXPECT_EQ(script.ran, (std::vector<int>{6450, 6450}));
   EXPECT_EQ(both.Integer("SELECT COUNT(*) FROM PARAM WHERE VAL = '7430'"), 2);
 }
@@ -222,7 +222,7 @@ TEST_F(ChainTest, AlarmTextsAreRefreshedOnceAtTheEnd) {
   // 6450 has no routine in kTable; start past it with a table whose entries all run.
   constexpr StepEntry kRefreshing[] = {{6450, 0, 7000, StandInStep}, {7000, 0, 7430, StandInStep}};
   EngineHarness h(main, setup_folder_);
-  EXPECT_TRUE(RunVersionChain(h.db, kRefreshing, view_));
+  EXPECT_TRUE(RunVersionChain(h.db, h.current_user, kRefreshing, view_));
   int copies = 0;
   for (const auto& e : h.log.Entries()) copies += e.find("alarm-type texts of fin") != std::string::npos;
   EXPECT_EQ(copies, 1);

@@ -17,7 +17,7 @@ class Steps3101Test : public ::testing::Test {
     harness_.emplace(*file_);
     ASSERT_TRUE(harness_->db.OpenMainDatabase());
   }
-  engine::StepContext Context() { return {harness_->db, harness_->state}; }
+  engine::StepContext Context() { return harness_->Context(); }
   long long Count(std::string_view sql) { return file_->Integer(sql); }
   bool HasIndex(std::string_view name) {
     return Count("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = '" + std::string(name) +

@@ -78,8 +78,22 @@ long long TestDatabase::Integer(std::string_view sql) const {
   return rows.empty() ? 0 : engine::ValueAsInteger(rows[0][0]);
 }
 
+namespace {
+
+std::filesystem::path FreshMachineRoot(const TestDatabase& main) {
+  auto root = main.Path();
+  root.replace_extension(".machine");
+  std::filesystem::remove_all(root);
+  std::filesystem::create_directories(root);
+  return root;
+}
+
+}  // namespace
+
 EngineHarness::EngineHarness(const TestDatabase& main, std::string setup_folder)
-    : machine(TestDatabaseFolder() / "machine"), db(state, machine, clock, log) {
+    : machine(FreshMachineRoot(main)),
+      db(state, machine, clock, log),
+      current_user(platform::RegistryHive::CurrentUser(machine)) {
   state.main_database_path = main.Path().string();
   state.setup_folder = setup_folder;
 }

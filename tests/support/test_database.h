@@ -9,7 +9,9 @@
 
 #include "engine/database.h"
 #include "engine/field_value.h"
+#include "engine/version_chain.h"
 #include "platform/clock.h"
+#include "platform/registry_hive.h"
 
 namespace harbo::testing {
 
@@ -49,15 +51,20 @@ class FakeClock final : public platform::Clock {
   void Sleep(std::chrono::milliseconds pause) override { pauses.push_back(pause); }
 };
 
-// Everything a Database needs, pointed at one test database.
+// Everything a Database and a step need, pointed at one test database. The machine root is a
+// folder of its own next to the database (<name>.machine/), empty at first: its registry hives
+// are missing files, i.e. empty hives.
 struct EngineHarness {
   explicit EngineHarness(const TestDatabase& main, std::string setup_folder = {});
+
+  engine::StepContext Context() { return {db, state, current_user, clock, machine}; }
 
   engine::RunState state;
   platform::MachineRoot machine;
   FakeClock clock;
   engine::RecordingUpgradeLog log;
   engine::Database db;
+  platform::RegistryHive current_user;
 };
 
 }  // namespace harbo::testing
