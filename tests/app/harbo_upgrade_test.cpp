@@ -37,13 +37,13 @@ bool Has(const std::string& text, const std::string& fragment) {
 }
 
 TestDatabase At(std::string_view name, std::string_view version) {
-  return TestDatabase(name, {"schema_3101.sql"},
+  return TestDatabase(name, std::vector<std::string>{"schema_3101.sql"},
                       "UPDATE PARAM SET VAL = '" + std::string(version) +
                           "' WHERE NAME = 'DBVERSION';");
 }
 
 TEST(HarboUpgradeTest, InfoListsTheStepsInTableOrderAndChangesNothing) {
-  TestDatabase db("cli_info", {"schema_3101.sql", "demo_3101.sql"});
+  TestDatabase db("cli_info", std::vector<std::string>{"schema_3101.sql", "demo_3101.sql"});
   const auto before = db.Rows("SELECT NAME, VAL FROM PARAM ORDER BY NAME");
   const Outcome out = RunUpgrade("--info " + db.Path().string());
   EXPECT_EQ(out.status, 0) << out.output;
