@@ -1,16 +1,18 @@
 #include "engine/database.h"
 
 #include <chrono>
+#include <filesystem>
 
 #include "engine/database_error.h"
 
 namespace harbo::engine {
 namespace {
 
-ConnectionParameters LoginTo(std::string path) {
+// The server resolves a relative path against its own folder, not ours.
+ConnectionParameters LoginTo(const std::filesystem::path& path) {
   ConnectionParameters p;
   p.server = kDatabaseServer;
-  p.database_path = std::move(path);
+  p.database_path = path.empty() ? std::string() : std::filesystem::absolute(path).string();
   p.user = kDatabaseUser;
   p.password = kDatabasePassword;
   return p;
@@ -42,7 +44,7 @@ std::string Database::ReferenceHostPath(std::string_view reference_path) const {
 
 bool Database::OpenMainDatabase() {
   EndMainWork();
-  main_.Reset(LoginTo(machine_.HostPath(state_.main_database_path).string()));
+  main_.Reset(LoginTo(machine_.HostPath(state_.main_database_path)));
   try {
     main_.Attach();
     log_.Note("attached " + main_.ConnectionString());
