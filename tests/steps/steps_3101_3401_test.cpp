@@ -1,7 +1,8 @@
 // Steps 3101 to 3401 on databases made from the base schema of version 3101.
+#include "steps/steps_3101_3401.h"
+
 #include <gtest/gtest.h>
 
-#include "steps/steps_3101_3401.h"
 #include "test_database.h"
 
 namespace harbo::steps {
@@ -62,7 +63,8 @@ TEST_F(Steps3101Test, Step3201ConvertsEveryObjectType) {
   auto context = Context();
   EXPECT_TRUE(Step3201(context));
   EXPECT_TRUE(harness_->state.alarm_text_refresh);
-  const auto rows = file_->Rows("SELECT WCTYPE, GROUPNBR, DETERIORATION_DELAY FROM OBJECT ORDER BY OBJECTN");
+  const auto rows =
+      file_->Rows("SELECT WCTYPE, GROUPNBR, DETERIORATION_DELAY FROM OBJECT ORDER BY OBJECTN");
   const int expected[][2] = {{0, 1}, {0, 1}, {2, 3}, {2, 3}, {5, 4}, {4, 4}, {0, 1}, {0, 1}};
   ASSERT_EQ(rows.size(), 8u);
   for (std::size_t i = 0; i < rows.size(); ++i) {
