@@ -1,5 +1,6 @@
 #include "steps/step_table.h"
 
+#include "steps/step_3501.h"
 #include "steps/steps_3101_3401.h"
 
 namespace harbo::steps {
@@ -10,7 +11,7 @@ namespace {
 // A null routine marks a step that is not built yet: the chain stops there.
 constexpr engine::StepEntry kStepTable[] = {
     {3101, 0, 3111, Step3101},   {3111, 0, 3201, Step3111}, {3201, 0, 3301, Step3201},
-    {3301, 0, 3401, Step3301},   {3401, 0, 3501, Step3401}, {3501, 0, 4000, nullptr},
+    {3301, 0, 3401, Step3301},   {3401, 0, 3501, Step3401}, {3501, 0, 4000, Step3501},
     {4000, 0, 4001, nullptr},    {4001, 0, 4101, nullptr},  {4101, 0, 5000, nullptr},
     {5000, 0, 5001, nullptr},    {5001, 0, 5002, nullptr},  {5002, 0, 5100, nullptr},
     {5100, 5101, 5500, nullptr}, {5500, 0, 6000, nullptr},  {6000, 0, 6001, nullptr},

@@ -1,0 +1,141 @@
+#include "steps/step_3501_routes.h"
+
+#include <chrono>
+
+#include "engine/database_error.h"
+#include "engine/sql_text.h"
+
+namespace harbo::steps {
+namespace {
+
+using engine::Database;
+using engine::DatabaseError;
+using engine::LiveQuery;
+
+// The counter row of route numbers; stored in customers' databases.
+constexpr std::string_view kRouteCounter = "ROUTE";
+
+// Opens `sql` on `query` by the retry rule of OpenQueryWithRetry (again after 50 ms, again after
+// 200 ms), but keeps an empty result open so that a row can be inserted on it. After a third
+// failure the query stays closed and the next operation on it fails.
+void OpenWithRetry(Database& db, LiveQuery& query, const std::string& sql) {
+  using std::chrono::milliseconds;
+  constexpr milliseconds kPauses[] = {milliseconds(50), milliseconds(200)};
+  for (int attempt = 0;; ++attempt) {
+    try {
+      query.Open(sql);
+      return;
+    } catch (const DatabaseError&) {
+      query.Close();
+      if (attempt == 2) return;
+      db.GetClock().Sleep(kPauses[attempt]);
+    }
+  }
+}
+
+// The statements of a route that is not stored yet: its ROUTE row and 15 inactive rules, which
+// the rules pass then fills. The name is quoted, so that a name with a double quote is stored as
+// it is instead of leaving the rules without their route.
+void InsertRoute(Database& db, const std::string& number, std::string_view name, bool all_types) {
+  db.ExecuteStatement2("INSERT INTO Route (TableN, RouteName, IsActive, AllTypes) VALUES (" +
+                       number + ", " + engine::QuotedSqlText(name) + ", 1, " +
+                       (all_types ? "1" : "0") + ")");
+  for (int position = 1; position <= TSiirtoKalenteri::kConditionCount; ++position) {
+    db.ExecuteStatement2(
+        "INSERT INTO RouteRules (RouteN, SubPos, IsActive, Days, StartTime, EndTime, FwdSystem, "
+        "Recipients, Repetitions) VALUES (" +
+        number + ", " + std::to_string(position) + ", 0, 0, 0, 0, 0, \"\", 10)");
+  }
+}
+
+// Activates every rule of the route with the values of its condition. A rule that cannot be
+// changed keeps its stored values and the next one follows.
+void WriteRules(Database& db, const std::string& number, TSiirtoKalenteri& route) {
+  LiveQuery& query = db.SecondQuery();
+  try {
+    if (!db.OpenQueryWithRetry(
+            query, "SELECT * FROM RouteRules WHERE RouteN = " + number + " order by subpos")) {
+      return;
+    }
+    for (; !query.Eof(); query.Next()) {
+      try {
+        const std::int64_t position = query.AsInteger("SubPos");
+        if (position < 1 || position > TSiirtoKalenteri::kConditionCount) {
+          throw DatabaseError("route " + number + " has a rule at position " +
+                              std::to_string(position));
+        }
+        const TSiirtoEhto& condition = route.Condition(static_cast<int>(position));
+        query.Edit();
+        query.SetField("IsActive", std::int64_t{1});
+        query.SetField("Days", std::int64_t{condition.days});
+        query.SetField("StartTime", std::int64_t{condition.start_time});
+        query.SetField("EndTime", std::int64_t{condition.end_time});
+        query.SetField("FwdSystem", std::int64_t{condition.fwd_system});
+        query.SetField("Recipients", condition.recipients);
+        query.SetField("Repetitions", std::int64_t{condition.repetitions});
+        query.ApplyRowChanges();
+      } catch (const DatabaseError& e) {
+        query.RollbackWrite();
+        db.Log().Note("route " + number + ": a rule was not written: " + e.what());
+      }
+    }
+  } catch (const DatabaseError& e) {
+    db.Log().Note("route " + number + ": rules not read: " + e.what());
+  }
+}
+
+}  // namespace
+
+int NextCounterValue(Database& db, std::string_view name) {
+  LiveQuery& query = db.SecondQuery();
+  int value = -1;
+  try {
+    OpenWithRetry(db, query,
+                  "SELECT Name, Val FROM Counter WHERE Name = " + engine::QuotedSqlText(name));
+    std::int64_t next = 1;
+    if (!query.IsEmpty()) {
+      next = query.AsInteger("Val") + 1;
+      query.Edit();
+    } else {
+      query.Insert();
+      query.SetField("Name", std::string(name));
+    }
+    query.SetField("Val", next);
+    query.ApplyRowChanges();  // committed before the next call reads it
+    value = static_cast<int>(next);
+  } catch (const DatabaseError& e) {
+    db.Log().Note("counter " + std::string(name) + " not advanced: " + e.what());
+  }
+  query.Close();
+  return value;
+}
+
+int StoreRoute(Database& db, std::string_view name, TSiirtoKalenteri& route) {
+  const int n = NextCounterValue(db, kRouteCounter);
+  route.table_n = n;
+  route.route_name = name;
+  if (n <= 0) return n;
+
+  const std::string number = std::to_string(n);
+  LiveQuery& query = db.SecondQuery();
+  bool present = false;
+  try {
+    if (db.OpenQueryWithRetry(query, "SELECT * FROM Route WHERE TableN = " + number)) {
+      query.Edit();
+      query.SetField("RouteName", std::string(name));
+      query.SetField("IsActive", std::int64_t{1});
+      query.SetField("AllTypes", std::int64_t{route.all_types ? 1 : 0});
+      if (!query.TryApplyRowChanges()) db.Log().Note("route " + number + " not renamed");
+      present = true;
+    }
+  } catch (const DatabaseError& e) {
+    db.Log().Note("route " + number + " not read: " + e.what());
+  }
+  if (!present) InsertRoute(db, number, name, route.all_types);
+  WriteRules(db, number, route);
+  query.Close();
+  db.Log().Note("route " + number + " \"" + std::string(name) + "\" stored");
+  return n;
+}
+
+}  // namespace harbo::steps

@@ -1,0 +1,47 @@
+// Routes as step 3501 stores them: a ROUTE row and its 15 ROUTERULES rows, numbered from the
+// COUNTER row "ROUTE". Both operations use the second query of the main database.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/database.h"
+
+namespace harbo::steps {
+
+// One condition of a route. A cleared condition has every number 0 and no recipients.
+struct TSiirtoEhto {
+  std::int32_t days = 0;
+  std::int32_t start_time = 0;
+  std::int32_t end_time = 0;
+  std::int32_t fwd_system = 0;
+  std::string recipients;
+  std::int32_t repetitions = 0;
+};
+
+// A route: its number, name, whether it applies to all alarm types, and conditions 1..15.
+struct TSiirtoKalenteri {
+  static constexpr int kConditionCount = 15;
+
+  std::int32_t table_n = 0;
+  std::string route_name;
+  bool all_types = false;
+  std::array<TSiirtoEhto, kConditionCount> conditions;
+
+  // Condition `position`, counted from 1 as ROUTERULES.SUBPOS counts.
+  TSiirtoEhto& Condition(int position) { return conditions.at(position - 1); }
+};
+
+// The next value of the COUNTER row `name` (1 when there is no row yet; the row is then made),
+// committed before it is returned; -1 when it cannot be read or written.
+int NextCounterValue(engine::Database& db, std::string_view name);
+
+// Numbers the route from the counter "ROUTE", names it, and stores its ROUTE row and its 15
+// ROUTERULES rows, all active, each with the values of its condition. Returns the route number,
+// also left in route.table_n; a number not above 0 (the counter failed) stores nothing. Database
+// errors are logged and swallowed.
+int StoreRoute(engine::Database& db, std::string_view name, TSiirtoKalenteri& route);
+
+}  // namespace harbo::steps
