@@ -99,3 +99,12 @@ EngineHarness::EngineHarness(const TestDatabase& main, std::string setup_folder)
 }
 
 }  // namespace harbo::testing
+
+namespace harbo::testing {
+
+void EngineHarness::ReplaceCurrentUserFile(std::string_view file_bytes) {
+  std::ofstream(machine.CurrentUserHive(), std::ios::binary) << file_bytes;
+  current_user = platform::RegistryHive::CurrentUser(machine);
+}
+
+}  // namespace harbo::testing

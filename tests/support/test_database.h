@@ -52,12 +52,14 @@ class FakeClock final : public platform::Clock {
 };
 
 // Everything a Database and a step need, pointed at one test database. The machine root is a
-// folder of its own next to the database (<name>.machine/), empty at first: its registry hives
-// are missing files, i.e. empty hives.
+// folder of its own next to the database (<name>.machine/), emptied by the constructor: its
+// registry hives are missing files, i.e. empty hives, until ReplaceCurrentUserFile gives one.
 struct EngineHarness {
   explicit EngineHarness(const TestDatabase& main, std::string setup_folder = {});
 
   engine::StepContext Context() { return {db, state, current_user, clock, machine}; }
+  // Writes user.reg of the machine root (bytes as a regedit file holds them) and loads it.
+  void ReplaceCurrentUserFile(std::string_view file_bytes);
 
   engine::RunState state;
   platform::MachineRoot machine;
