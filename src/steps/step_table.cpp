@@ -2,6 +2,8 @@
 
 #include "steps/step_3501.h"
 #include "steps/steps_3101_3401.h"
+#include "steps/steps_4000_4101.h"
+#include "steps/steps_5000_5002.h"
 
 namespace harbo::steps {
 namespace {
@@ -12,8 +14,8 @@ namespace {
 constexpr engine::StepEntry kStepTable[] = {
     {3101, 0, 3111, Step3101},   {3111, 0, 3201, Step3111}, {3201, 0, 3301, Step3201},
     {3301, 0, 3401, Step3301},   {3401, 0, 3501, Step3401}, {3501, 0, 4000, Step3501},
-    {4000, 0, 4001, nullptr},    {4001, 0, 4101, nullptr},  {4101, 0, 5000, nullptr},
-    {5000, 0, 5001, nullptr},    {5001, 0, 5002, nullptr},  {5002, 0, 5100, nullptr},
+    {4000, 0, 4001, Step4000},   {4001, 0, 4101, Step4001}, {4101, 0, 5000, Step4101},
+    {5000, 0, 5001, Step5000},   {5001, 0, 5002, Step5001}, {5002, 0, 5100, Step5002},
     {5100, 5101, 5500, nullptr}, {5500, 0, 6000, nullptr},  {6000, 0, 6001, nullptr},
     {6001, 0, 6002, nullptr},    {6002, 0, 6003, nullptr},  {6003, 0, 6150, nullptr},
     {6150, 0, 6151, nullptr},    {6151, 0, 6152, nullptr},  {6152, 0, 6153, nullptr},
