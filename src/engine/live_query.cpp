@@ -22,6 +22,12 @@ constexpr unsigned kBlobType = 520;
 constexpr unsigned kTextType = 452;
 constexpr unsigned kVaryingType = 448;
 
+bool IsBinary(const std::string& bytes) {
+  return std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\r' && c != '\n' && c != '\t';
+  });
+}
+
 // The statement with its parameter values written in, for the log.
 std::string WithValues(const std::string& sql, const std::vector<FieldValue>& values) {
   std::string out;
@@ -34,6 +40,8 @@ std::string WithValues(const std::string& sql, const std::vector<FieldValue>& va
     const FieldValue& v = values[next++];
     if (IsNull(v)) {
       out += "NULL";
+    } else if (const auto* bytes = std::get_if<std::string>(&v); bytes && IsBinary(*bytes)) {
+      out += "(" + std::to_string(bytes->size()) + " bytes)";  // a picture, say
     } else if (std::holds_alternative<std::string>(v) || std::holds_alternative<DateTime>(v)) {
       std::string text = ValueAsText(v);
       const std::size_t full = text.size();
@@ -112,9 +120,7 @@ bool LiveQuery::FetchInto(std::vector<FieldValue>& row) {
   return false;
 }
 
-bool LiveQuery::IsEmpty() const {
-  return passed_ == 0 && !current_ && ahead_.empty() && !pending_;
-}
+bool LiveQuery::IsEmpty() const { return passed_ == 0 && !current_ && ahead_.empty() && !pending_; }
 
 int LiveQuery::RecordCount() {
   std::vector<FieldValue> row;
@@ -176,7 +182,9 @@ const FieldValue& LiveQuery::Value(std::string_view name) const {
   return CurrentRow()[index];
 }
 
-std::int64_t LiveQuery::AsInteger(std::string_view name) const { return ValueAsInteger(Value(name)); }
+std::int64_t LiveQuery::AsInteger(std::string_view name) const {
+  return ValueAsInteger(Value(name));
+}
 
 std::string LiveQuery::AsText(std::string_view name) const { return ValueAsText(Value(name)); }
 
@@ -192,8 +200,8 @@ void LiveQuery::Insert() {
   if (read_only_) throw DatabaseError("query " + name_ + " is read only");
   PostPendingChange();
   const auto count = static_cast<std::size_t>(FieldCount());
-  pending_ = RowChange{ChangeKind::kInsert, {}, std::vector<FieldValue>(count),
-                       std::vector<bool>(count, false)};
+  pending_ = RowChange{
+      ChangeKind::kInsert, {}, std::vector<FieldValue>(count), std::vector<bool>(count, false)};
 }
 
 void LiveQuery::SetField(std::string_view name, FieldValue value) {
@@ -302,10 +310,12 @@ void LiveQuery::WriteChange(const RowChange& change) {
         if (columns[i].relation == relation && columns[i].type != kBlobType) where.push_back(i);
       }
     }
-    if (where.empty()) throw DatabaseError("the changed row of " + relation + " cannot be identified");
+    if (where.empty())
+      throw DatabaseError("the changed row of " + relation + " cannot be identified");
     for (std::size_t k = 0; k < where.size(); ++k) {
       const FieldValue& v = change.original[where[k]];
-      sql += (k ? " AND " : " WHERE ") + columns[where[k]].field + (IsNull(v) ? " IS NULL" : " = ?");
+      sql +=
+          (k ? " AND " : " WHERE ") + columns[where[k]].field + (IsNull(v) ? " IS NULL" : " = ?");
       if (!IsNull(v)) parameters.push_back(v);
     }
   }
