@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # The main job: builds everything, makes a demonstration installation at database version 3101
-# from db/ and upgrades it with harbo-upgrade, printing the outcome. The upgrade log is written to
-# build/demo/upgrade.log.
+# from db/ (database and the old server's registry settings) and upgrades it with harbo-upgrade,
+# printing the outcome. Everything lands in build/demo/; the upgrade log is build/demo/upgrade.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
-demo=build/demo
-mkdir -p "$demo" && chmod 1777 "$demo"   # the server writes the database as its own user
-rm -f "$demo/upgrade.log"
+demo=$PWD/build/demo
+rm -rf "$demo" && mkdir -p "$demo/machine" && chmod 1777 "$demo"   # the server writes the database
 ./build/db/harbo-makedb "$demo/harbo.fdb" db/schema_3101.sql db/demo_3101.sql
+iconv -f UTF-8 -t WINDOWS-1252 db/demo_legacy_settings.reg > "$demo/machine/user.reg"
+export HARBO_ROOT=$demo/machine
 echo "Demonstration database: $demo/harbo.fdb"
+echo "Machine root (HKEY_CURRENT_USER in user.reg): $HARBO_ROOT"
 ./build/package/harbo-upgrade --info "$demo/harbo.fdb"
 echo
 status=0
 ./build/package/harbo-upgrade --log "$demo/upgrade.log" "$demo/harbo.fdb" | tee "$demo/upgrade.out" || status=$?
+echo
 echo "Upgrade log: $demo/upgrade.log ($(grep -c '^ok' "$demo/upgrade.log" || true) statements ok," \
-     "$(grep -c '^FAILED' "$demo/upgrade.log" || true) failed)"
+     "$(grep -c '^FAILED' "$demo/upgrade.log" || true) failed; a failed ALTER or CREATE of something" \
+     "that already exists is expected)"
+echo "Registry changes written by the steps:"
+diff <(iconv -f WINDOWS-1252 -t UTF-8 "$demo/machine/user.reg" 2>/dev/null || iconv -f UTF-16 -t UTF-8 "$demo/machine/user.reg") \
+     db/demo_legacy_settings.reg | grep '^<' | head -n 20 || true
 # Until every step is built, the chain stops at the first step this program does not have yet.
 if [ "$status" -eq 1 ] && grep -q 'not available in this program' "$demo/upgrade.out"; then
   exit 0

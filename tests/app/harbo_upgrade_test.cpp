@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/registry_hive.h"
+#include "platform/text_encoding.h"
 #include "steps/step_table.h"
 #include "test_database.h"
 
@@ -20,8 +22,9 @@ struct Outcome {
   std::string output;  // standard output and error together
 };
 
-Outcome RunUpgrade(const std::string& arguments) {
-  const std::string command = std::string(HARBO_UPGRADE) + " " + arguments + " 2>&1";
+Outcome RunUpgrade(const std::string& arguments, const std::string& machine_root = "/nonexistent") {
+  const std::string command =
+      "HARBO_ROOT=" + machine_root + " " + std::string(HARBO_UPGRADE) + " " + arguments + " 2>&1";
   Outcome outcome;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return outcome;
@@ -121,6 +124,68 @@ TEST(HarboUpgradeTest, LogRecordsTheStatementsOfTheRun) {
   EXPECT_TRUE(Has(text.str(), "ok      select * from param")) << text.str();
   EXPECT_TRUE(Has(text.str(), "ok      SELECT * FROM PARAM WHERE NAME = \"DBVERSION\""));
   EXPECT_TRUE(Has(text.str(), "database version 7430"));
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// The demonstration installation: a database at 3101 and the old server's settings in the
+// registry. The chain runs every step built so far; the registry and PARAM show what the steps
+// carried over.
+TEST(HarboUpgradeTest, OldInstallationWithRegistrySettingsIsUpgraded) {
+  TestDatabase db("cli_legacy", std::vector<std::string>{"schema_3101.sql", "demo_3101.sql"});
+  const auto machine = testing::TestDatabaseFolder() / "cli_legacy.root";
+  std::filesystem::remove_all(machine);
+  std::filesystem::create_directories(machine);
+  const std::string original =
+      platform::Cp1252(ReadFile(testing::FixtureFolder() / "demo_legacy_settings.reg"));
+  std::ofstream(machine / "user.reg", std::ios::binary) << original;
+
+  const Outcome out = RunUpgrade(db.Path().string(), machine.string());
+  int built = 0;
+  for (const auto& step : steps::StepTable()) {
+    if (step.routine == nullptr) break;
+    ++built;
+    EXPECT_TRUE(Has(out.output, "step " + std::to_string(step.version) + " (" +
+                                    std::to_string(built) + "/50) ... done"))
+        << step.version << "\n" << out.output;
+  }
+  const int reached = steps::StepTable()[built].version;
+  EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), std::to_string(reached));
+  EXPECT_EQ(out.status, reached == 7430 ? 0 : 1) << out.output;
+
+  // Step 3501 added the Email and SMS systems to the key; the import carried the key into PARAM.
+  const auto hive = platform::RegistryHive::CurrentUser(platform::MachineRoot(machine));
+  const auto systems = hive.OpenKey("SOFTWARE\\QXR\\QXRHarbo\\1.0\\Transfer\\Systems\\Syst3");
+  ASSERT_TRUE(systems.has_value());
+  EXPECT_TRUE(hive.ReadString(*systems, "Name").has_value());
+  EXPECT_NE(ReadFile(machine / "user.reg"), original);
+  if (reached > 5500) {
+    EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'TRASYSTEM01NAME'"),
+              platform::Cp1252("Hälytyskeskus Koivu"));
+    EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'TRASYSTEM02NAME'"),
+              platform::Cp1252("Yöhoitaja \"puhelin\""));
+    EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'ALARMSNURSEACKON'"), "1");
+  }
+}
+
+// A registry file that cannot be read stops the run before the database is touched.
+TEST(HarboUpgradeTest, MalformedRegistryStopsBeforeAnyChange) {
+  TestDatabase db = At("cli_bad_registry", "3101");
+  const auto machine = testing::TestDatabaseFolder() / "cli_bad_registry.root";
+  std::filesystem::create_directories(machine);
+  const std::string broken = "REGEDIT4\n\n[HKEY_CURRENT_USER\\SOFTWARE]\n\"Name\"=\"open\n";
+  std::ofstream(machine / "user.reg", std::ios::binary) << broken;
+  const Outcome out = RunUpgrade(db.Path().string(), machine.string());
+  EXPECT_EQ(out.status, 1);
+  EXPECT_TRUE(Has(out.output, "user.reg line 4")) << out.output;
+  EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), "3101");
+  EXPECT_EQ(db.Integer("SELECT COUNT(*) FROM RDB$INDICES WHERE RDB$INDEX_NAME = 'IDX_EVENT_1'"), 0);
+  EXPECT_EQ(ReadFile(machine / "user.reg"), broken);
 }
 
 TEST(HarboUpgradeTest, BadUsage) {
