@@ -64,6 +64,14 @@ Xpb NewXpb(Status& status, unsigned kind) {
   return Xpb(Util()->getXpbBuilder(&status, kind, nullptr, 0));
 }
 
+// Attachment parameters with the login; no character set, so texts pass as the bytes they are.
+Xpb LoginDpb(Status& status, const ConnectionParameters& parameters) {
+  Xpb dpb = NewXpb(status, Firebird::IXpbBuilder::DPB);
+  dpb->insertString(&status, isc_dpb_user_name, parameters.user.c_str());
+  dpb->insertString(&status, isc_dpb_password, parameters.password.c_str());
+  return dpb;
+}
+
 std::string Trimmed(const char* text) {
   std::string s = text != nullptr ? text : "";
   while (!s.empty() && s.back() == ' ') s.pop_back();
@@ -337,9 +345,7 @@ void Connection::Attach() {
   Detach();
   Guarded([&] {
     Status status;
-    Xpb dpb = NewXpb(status, Firebird::IXpbBuilder::DPB);
-    dpb->insertString(&status, isc_dpb_user_name, parameters_.user.c_str());
-    dpb->insertString(&status, isc_dpb_password, parameters_.password.c_str());
+    Xpb dpb = LoginDpb(status, parameters_);
     attachment_ = Provider()->attachDatabase(&status, ConnectionString().c_str(),
                                              dpb->getBufferLength(&status), dpb->getBuffer(&status));
   });
@@ -349,9 +355,7 @@ void Connection::CreateDatabase(unsigned page_size) {
   Detach();
   Guarded([&] {
     Status status;
-    Xpb dpb = NewXpb(status, Firebird::IXpbBuilder::DPB);
-    dpb->insertString(&status, isc_dpb_user_name, parameters_.user.c_str());
-    dpb->insertString(&status, isc_dpb_password, parameters_.password.c_str());
+    Xpb dpb = LoginDpb(status, parameters_);
     dpb->insertInt(&status, isc_dpb_sql_dialect, static_cast<int>(kSqlDialect));
     dpb->insertInt(&status, isc_dpb_page_size, static_cast<int>(page_size));
     dpb->insertInt(&status, isc_dpb_force_write, 0);
