@@ -1,0 +1,125 @@
+// harbo-setup: the setup wizard. Without a database argument it installs the client software;
+// with one it updates the server installation and its database.
+//   harbo-setup [--text | --unattended] [--address ADDRESS] [--log FILE] [DATABASE]
+// Exit status: 0 when the run ended with "Finish", 1 otherwise, 2 for bad usage.
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "app/terminal_view.h"
+#include "engine/upgrade_log.h"
+#include "platform/clock.h"
+#include "platform/machine_root.h"
+#include "wizard/external_programs.h"
+#include "wizard/setup_wizard.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: harbo-setup [--text | --unattended] [--address ADDRESS] [--log FILE] [DATABASE]\n"
+    "  Without DATABASE the client software is installed; with it the server installation and\n"
+    "  the database are updated. DATABASE is a host path, or a drive path such as\n"
+    "  C:\\HarboServer\\harbo.fdb below the machine root ($HARBO_ROOT, default /var/lib/harbo).\n"
+    "  Arguments starting with -- are options and never the database.\n"
+    "\n"
+    "  --text         the wizard in this terminal (the default in this build): the messages are\n"
+    "                 printed, and a line answers the buttons: n or Enter = Next (while it is\n"
+    "                 enabled), c = Cancel/Close/Finish, a = type the server address again.\n"
+    "                 The end of the input closes the wizard.\n"
+    "  --unattended   no questions: Next is pressed whenever it is enabled, the question before\n"
+    "                 a file is replaced is answered with no, error boxes are printed. The\n"
+    "                 Firebird instructions (backup, removal, restore) are passed without\n"
+    "                 waiting: do those steps before starting it.\n"
+    "  --address ADDRESS  the server address for the client installer (instead of typing it)\n"
+    "  --log FILE     append every statement of the update and its outcome to FILE\n"
+    "  --help         this text\n"
+    "\n"
+    "  The installers of the package (Firebird_3_0\\..., clientsetup\\clientsetup.exe) are found\n"
+    "  below the current folder: start harbo-setup from the package folder.\n"
+    "  Exit status: 0 when the run ended with Finish, 1 when it ended otherwise, 2 for bad "
+    "usage.\n";
+
+struct Options {
+  harbo::app::TerminalView::Mode mode = harbo::app::TerminalView::Mode::kInteractive;
+  std::optional<std::string> database;
+  std::optional<std::string> address;
+  std::string log_file;
+  bool help = false;
+};
+
+std::optional<Options> ParseOptions(int argc, char** argv) {
+  Options options;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help") {
+      options.help = true;
+    } else if (arg == "--text") {
+      options.mode = harbo::app::TerminalView::Mode::kInteractive;
+    } else if (arg == "--unattended") {
+      options.mode = harbo::app::TerminalView::Mode::kUnattended;
+    } else if ((arg == "--address" || arg == "--log") && i + 1 < argc) {
+      if (arg == "--address") {
+        options.address = argv[++i];
+      } else {
+        options.log_file = argv[++i];
+      }
+    } else if (arg.rfind("--", 0) == 0 || options.database) {
+      return std::nullopt;
+    } else {
+      options.database = arg;
+    }
+  }
+  return options;
+}
+
+std::filesystem::path ProgramFile(const char* argv0) {
+  std::error_code error;
+  auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::absolute(argv0, error) : self;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const auto options = ParseOptions(argc, argv);
+  if (!options || options->help) {
+    (options ? std::cout : std::cerr) << kUsage;
+    return options ? 0 : 2;
+  }
+
+  std::unique_ptr<harbo::engine::UpgradeLog> log;
+  if (options->log_file.empty()) {
+    log = std::make_unique<harbo::engine::NullUpgradeLog>();
+  } else {
+    auto file_log = std::make_unique<harbo::engine::FileUpgradeLog>(options->log_file);
+    if (!file_log->IsOpen()) {
+      std::cerr << "harbo-setup: cannot write the log file " << options->log_file << '\n';
+      return 2;
+    }
+    log = std::move(file_log);
+  }
+
+  const auto machine = harbo::platform::MachineRoot::FromEnvironment();
+  harbo::platform::SystemClock clock;
+  std::error_code error;
+  harbo::wizard::SystemPrograms programs(machine, std::filesystem::current_path(error));
+  const harbo::wizard::SetupEnvironment environment{
+      .machine = machine,
+      .clock = clock,
+      .programs = programs,
+      .log = *log,
+      .program_file = ProgramFile(argv[0]),
+  };
+
+  harbo::app::TerminalView view(std::cin, std::cout, options->mode, isatty(STDOUT_FILENO) != 0);
+  if (options->address) view.SetServerAddress(*options->address);
+  harbo::wizard::SetupWizard wizard(view, environment);
+  view.SetTitle(harbo::wizard::kStartTitle);
+  wizard.FormCreate();
+  wizard.FormShow(options->database);
+  return view.RunEventLoop(wizard);
+}
