@@ -1,15 +1,20 @@
 // harbo-setup: the setup wizard. Without a database argument it installs the client software;
 // with one it updates the server installation and its database.
 //   harbo-setup [--text | --unattended] [--address ADDRESS] [--log FILE] [DATABASE]
-// Exit status: 0 when the run ended with "Finish", 1 otherwise, 2 for bad usage.
+// The window when a display is there, the terminal otherwise or when asked for.
+// Exit status (terminal): 0 when the run ended with "Finish", 1 otherwise, 2 for bad usage.
 #include <unistd.h>
 
+#include <QApplication>
+#include <QLineEdit>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/qt_wizard_window.h"
 #include "app/terminal_view.h"
 #include "engine/upgrade_log.h"
 #include "platform/clock.h"
@@ -26,7 +31,9 @@ constexpr const char* kUsage =
     "  C:\\HarboServer\\harbo.fdb below the machine root ($HARBO_ROOT, default /var/lib/harbo).\n"
     "  Arguments starting with -- are options and never the database.\n"
     "\n"
-    "  --text         the wizard in this terminal (the default in this build): the messages are\n"
+    "  (none)         the wizard's window when a display is there ($DISPLAY, $WAYLAND_DISPLAY or\n"
+    "                 $QT_QPA_PLATFORM set), the terminal otherwise\n"
+    "  --text         the wizard in this terminal: the messages are\n"
     "                 printed, and a line answers the buttons: n or Enter = Next (while it is\n"
     "                 enabled), c = Cancel/Close/Finish, a = type the server address again.\n"
     "                 The end of the input closes the wizard.\n"
@@ -45,6 +52,7 @@ constexpr const char* kUsage =
 
 struct Options {
   harbo::app::TerminalView::Mode mode = harbo::app::TerminalView::Mode::kInteractive;
+  bool terminal_asked = false;
   std::optional<std::string> database;
   std::optional<std::string> address;
   std::string log_file;
@@ -59,8 +67,10 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
       options.help = true;
     } else if (arg == "--text") {
       options.mode = harbo::app::TerminalView::Mode::kInteractive;
+      options.terminal_asked = true;
     } else if (arg == "--unattended") {
       options.mode = harbo::app::TerminalView::Mode::kUnattended;
+      options.terminal_asked = true;
     } else if ((arg == "--address" || arg == "--log") && i + 1 < argc) {
       if (arg == "--address") {
         options.address = argv[++i];
@@ -80,6 +90,29 @@ std::filesystem::path ProgramFile(const char* argv0) {
   std::error_code error;
   auto self = std::filesystem::read_symlink("/proc/self/exe", error);
   return error ? std::filesystem::absolute(argv0, error) : self;
+}
+
+bool DisplayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+int RunWindow(int argc, char** argv, const Options& options,
+              const harbo::wizard::SetupEnvironment& environment) {
+  QApplication application(argc, argv);
+  harbo::app::QtWizardWindow window;
+  window.SetTitle(harbo::wizard::kStartTitle);
+  if (options.address)
+    window.ServerAddressField()->setText(QString::fromStdString(*options.address));
+  harbo::wizard::SetupWizard wizard(window, environment);
+  window.Attach(wizard);
+  wizard.FormCreate();
+  window.show();
+  wizard.FormShow(options.database);
+  return application.exec();
 }
 
 }  // namespace
@@ -115,6 +148,9 @@ int main(int argc, char** argv) {
       .program_file = ProgramFile(argv[0]),
   };
 
+  if (!options->terminal_asked && DisplayAvailable()) {
+    return RunWindow(argc, argv, *options, environment);
+  }
   harbo::app::TerminalView view(std::cin, std::cout, options->mode, isatty(STDOUT_FILENO) != 0);
   if (options->address) view.SetServerAddress(*options->address);
   harbo::wizard::SetupWizard wizard(view, environment);

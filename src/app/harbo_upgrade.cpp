@@ -114,8 +114,8 @@ int PrintInfo(harbo::engine::Database& db) {
               << harbo::engine::kOldestVersion << ")\n";
     return 0;
   }
-  const auto planned = harbo::engine::PlannedSteps(harbo::steps::StepTable(),
-                                                   state.database_version);
+  const auto planned =
+      harbo::engine::PlannedSteps(harbo::steps::StepTable(), state.database_version);
   std::cout << "steps to run: " << planned.size() << '\n';
   for (const StepEntry& step : planned) {
     std::cout << "  step " << step.version << " -> " << step.successor

@@ -1,13 +1,23 @@
 // Step 3501, in the order it works:
-//  1. schema: object, alarm-type, location and event columns; the tables ROUTERULES and ROUTE;
-//  2. the transfer systems of the legacy settings key, and the highest system number;
-//  3. the protocols EMAIL and SMS; 4. the systems "Email" and "SMS" above the highest one;
-//  5. the old daily forwarding, system-alarm forwarding and timetable exceptions;
-//  6-7. the telnet address into every system on port 101;
-//  8. the route "Main"; 9. the route "System alarms" where system alarms went elsewhere;
-//  10. the route numbers into \Transfer;
-//  11. objects: position codes 11-15 to recipient lists, transfer systems to "CAL" routes;
-//  12. the manual filter codes in PARAM to seconds, whose outcome is the step's.
+//  1. reads and checks all it needs, changing nothing: the legacy settings key (system list, old
+//     daily, system-alarm and timetable forwarding, telnet address and ports), the objects'
+//     forwarding columns and the manual filter codes in PARAM; a value it cannot use stops the
+//     step here, with the value named in the upgrade log;
+//  2. schema: object, alarm-type, location and event columns; the tables ROUTERULES and ROUTE;
+//  3. the protocols EMAIL and SMS and the systems "Email" and "SMS" above the highest one;
+//  4. the telnet address into every system on port 101;
+//  5. the route "Main", the route "System alarms" where system alarms went elsewhere, and their
+//     numbers into \Transfer; the legacy key is saved;
+//  6. the manual filter codes in PARAM to seconds;
+//  7. objects: position codes 11-15 to recipient lists, transfer systems to "CAL" routes.
+//
+// Running it again after a failure part-way (a database or disk error) repeats nothing that was
+// done: systems with the protocols EMAIL and SMS are not added twice; a route an earlier run
+// stored is found by its name, kind and first condition and used again under its number; the
+// seconds rows already in PARAM keep their key. The objects are the one thing that cannot be
+// recognised afterwards, since a route number in FWDSYSTEM looks like a system number; so all of
+// them change in one transaction, as the step's last change, and a failed run leaves none of them
+// converted.
 #include "steps/step_3501.h"
 
 #include <array>
@@ -16,8 +26,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/database_error.h"
+#include "legacy/registry_reader.h"
+#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 #include "steps/statements.h"
 #include "steps/step_3501_routes.h"
@@ -75,6 +88,10 @@ struct OldTransferSettings {
   std::array<TimetableException, kTimetableExceptions> exceptions;
 };
 
+// The objects and the forwarding columns the step reads and converts.
+constexpr std::string_view kObjectsQuery =
+    "SELECT objectn, fwdpos, fwdnbr, fwdsystem FROM OBJECT order by objectn";
+
 // Where system alarms go after the step.
 struct SystemAlarmRouting {
   bool sa_timing = false;
@@ -82,44 +99,28 @@ struct SystemAlarmRouting {
   std::int32_t syst_alarms = 0;
 };
 
-std::string KeyPath(std::string_view relative) {
-  return std::string(kLegacySettingsKey) + "\\" + std::string(relative);
-}
-
 // A REG_DWORD of a key that may be missing; 0 when the key or the value is missing.
 std::uint32_t DwordOrZero(const RegistryHive& hive, const std::optional<RegistryKey>& key,
                           std::string_view name) {
   return key ? hive.ReadDword(*key, name).value_or(0) : 0;
 }
 
-void AddEmailAndSmsSystems(RegistryHive& hive, int highest, Database& db) {
-  WriteTransferProtocol(hive, "EMAIL", {"EMAIL", "Email", false, "email", 4});
-  WriteTransferProtocol(hive, "SMS", {"SMS", "SMS", false, "sms", 1});
-
-  TSiirtoSyst system;
-  system.name = "Email";
-  system.protocol = "EMAIL";
-  system.ack_doubles = true;
-  system.remind_times = 3;
-  system.remind_interval = 10;
-  system.attempt_interval = 20;
-  WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 1), system);
-  system.name = "SMS";
-  system.protocol = "SMS";
-  system.success_ack = true;
-  WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 2), system);
-  db.Log().Note("transfer systems Syst" + std::to_string(highest + 1) + " \"Email\" and Syst" +
-                std::to_string(highest + 2) + " \"SMS\" added");
-}
+// What the step reads from the legacy settings key before it changes anything.
+struct LegacyKeyInputs {
+  legacy::TSysteemiNimet systems;
+  OldTransferSettings old;
+  std::string telnet_address;
+  std::vector<std::int32_t> telnet_systems;  // listed systems whose SerPort is the telnet port
+};
 
 OldTransferSettings ReadOldTransferSettings(const RegistryHive& hive) {
   OldTransferSettings old;
-  const auto transfer = hive.OpenKey(KeyPath("Transfer"));
+  const auto transfer = hive.OpenKey(legacy::LegacyKeyPath("Transfer"));
   old.act_type = static_cast<std::uint8_t>(DwordOrZero(hive, transfer, "ActType"));
   old.act_sa_type = static_cast<std::uint8_t>(DwordOrZero(hive, transfer, "ActSAType"));
   old.syst_alarms = static_cast<std::uint8_t>(DwordOrZero(hive, transfer, "SystAlarms"));
 
-  const auto timetable = hive.OpenKey(KeyPath("Transfer\\TimeTable"));
+  const auto timetable = hive.OpenKey(legacy::LegacyKeyPath("Transfer\\TimeTable"));
   for (int i = 1; i <= kTimetableExceptions; ++i) {
     const std::string n = std::to_string(i);
     TimetableException& exception = old.exceptions[i - 1];
@@ -143,16 +144,83 @@ OldTransferSettings ReadOldTransferSettings(const RegistryHive& hive) {
   return old;
 }
 
-// Systems on the telnet port get the installation's telnet address as their server address.
-// Every listed system is looked at by its number, so that a gap in the numbering skips none.
-void GiveTelnetAddress(RegistryHive& hive, const TSysteemiNimet& systems) {
-  const auto own = hive.OpenKey(kLegacySettingsKey);
-  const std::string address = own ? hive.ReadString(*own, "TelnetAddress").value_or("") : "";
-  for (const TransferSystemName& listed : systems) {
+// Every value of the key the step uses. Throws platform::RegistryTypeError for a value of
+// another type than the key's layout gives.
+LegacyKeyInputs ReadLegacyKey(const RegistryHive& hive) {
+  LegacyKeyInputs inputs;
+  inputs.systems = legacy::ReadTransferSystemList(hive);
+  inputs.old = ReadOldTransferSettings(hive);
+  const auto own = hive.OpenKey(legacy::kLegacySettingsKey);
+  inputs.telnet_address = own ? hive.ReadString(*own, "TelnetAddress").value_or("") : "";
+  // Every listed system is looked at by its number, so that a gap in the numbering skips none.
+  for (const legacy::TransferSystemName& listed : inputs.systems) {
     const auto key = hive.OpenKey(TransferSystemKeyPath(listed.number));
     if (key && hive.ReadDword(*key, "SerPort") == kTelnetPort) {
-      hive.WriteString(*key, "ServerAddress", address);
+      inputs.telnet_systems.push_back(listed.number);
     }
+  }
+  return inputs;
+}
+
+// Reads every object's forwarding columns as the conversion reads them. Throws DatabaseError
+// when the objects or one of their values cannot be read.
+void CheckObjectsReadable(Database& db) {
+  LiveQuery& objects = db.MainQuery();
+  std::string where = "objects";  // what the upgrade log names when a read fails
+  try {
+    for (objects.Open(kObjectsQuery); !objects.Eof(); objects.Next()) {
+      const std::string object = std::to_string(objects.AsInteger("objectn"));
+      where = "object " + object;
+      objects.AsInteger("fwdpos");
+      objects.Value("fwdnbr");
+      objects.AsInteger("fwdsystem");
+      where = "the row after object " + object;
+    }
+  } catch (const DatabaseError& e) {
+    objects.Close();
+    throw DatabaseError(where + " cannot be read: " + e.what());
+  }
+  objects.Close();
+}
+
+// The two systems step 3501 adds, above the highest one. Each is left out when a listed system
+// has its protocol already: EMAIL and SMS come with this step, so that system was added by an
+// earlier run that failed further on.
+void AddEmailAndSmsSystems(RegistryHive& hive, const legacy::TSysteemiNimet& systems,
+                           Database& db) {
+  WriteTransferProtocol(hive, "EMAIL", {"EMAIL", "Email", false, "email", 4});
+  WriteTransferProtocol(hive, "SMS", {"SMS", "SMS", false, "sms", 1});
+
+  TSiirtoSyst email;
+  email.name = "Email";
+  email.protocol = "EMAIL";
+  email.ack_doubles = true;
+  email.remind_times = 3;
+  email.remind_interval = 10;
+  email.attempt_interval = 20;
+  TSiirtoSyst sms = email;
+  sms.name = "SMS";
+  sms.protocol = "SMS";
+  sms.success_ack = true;
+
+  int next = systems.empty() ? 1 : systems.back().number + 1;
+  for (const TSiirtoSyst* system : {&email, &sms}) {
+    if (HasSystemWithProtocol(hive, systems, system->protocol)) {
+      db.Log().Note("transfer system \"" + system->name + "\" of an earlier run kept");
+      continue;
+    }
+    WriteTransferSystem(hive, static_cast<std::uint8_t>(next), *system);
+    db.Log().Note("transfer system Syst" + std::to_string(next) + " \"" + system->name +
+                  "\" added");
+    ++next;
+  }
+}
+
+// Systems on the telnet port get the installation's telnet address as their server address.
+void GiveTelnetAddress(RegistryHive& hive, const LegacyKeyInputs& inputs) {
+  for (const std::int32_t number : inputs.telnet_systems) {
+    hive.WriteString(hive.CreateKey(TransferSystemKeyPath(number)), "ServerAddress",
+                     inputs.telnet_address);
   }
 }
 
@@ -175,9 +243,10 @@ int StoreMainRoute(Database& db, const OldTransferSettings& old) {
     condition.end_time = exception.end;
     condition.fwd_system = exception.system;
   }
-  return StoreRoute(db, "Main", route);
+  return StoreRouteOnce(db, "Main", route);
 }
 
+// SystAlarms as written back is 0 or the value read, so a rerun reads what the first run read.
 SystemAlarmRouting RouteSystemAlarms(Database& db, const OldTransferSettings& old, int calendar) {
   if (old.act_sa_type == kNoSystemAlarmType || old.syst_alarms == 0) {
     return {false, calendar, 0};
@@ -185,11 +254,11 @@ SystemAlarmRouting RouteSystemAlarms(Database& db, const OldTransferSettings& ol
   if (old.act_sa_type == kDailySystemAlarmType) return {false, calendar, old.syst_alarms};
   TSiirtoKalenteri route = DailyRoute(old.act_sa_type, false);
   route.Condition(1).recipients = "Num" + std::to_string(old.syst_alarms);
-  return {true, StoreRoute(db, "System alarms", route), old.syst_alarms};
+  return {true, StoreRouteOnce(db, "System alarms", route), old.syst_alarms};
 }
 
 void WriteRouteNumbers(RegistryHive& hive, int calendar, const SystemAlarmRouting& alarms) {
-  const RegistryKey transfer = hive.CreateKey(KeyPath("Transfer"));
+  const RegistryKey transfer = hive.CreateKey(legacy::LegacyKeyPath("Transfer"));
   hive.WriteDword(transfer, "SATiming", alarms.sa_timing ? 1 : 0);
   hive.WriteDword(transfer, "SystAlarms", static_cast<std::uint32_t>(alarms.syst_alarms));
   hive.WriteDword(transfer, "Calendar", static_cast<std::uint32_t>(calendar));
@@ -215,66 +284,41 @@ std::optional<std::string_view> RecipientsOfPosition(std::int64_t fwd_pos) {
 }
 
 // The name of transfer system `number`, found by its number; "" for a system the key lacks.
-std::string SystemName(const TSysteemiNimet& systems, std::int64_t number) {
-  for (const TransferSystemName& listed : systems) {
+std::string SystemName(const legacy::TSysteemiNimet& systems, std::int64_t number) {
+  for (const legacy::TransferSystemName& listed : systems) {
     if (listed.number == number) return listed.name;
   }
   return {};
 }
 
-// Writes the object's changed row; a row that cannot be committed keeps its stored values.
-void ApplyObjectChange(Database& db, LiveQuery& objects, std::int64_t object) {
-  if (!objects.TryApplyRowChanges()) {
-    db.Log().Note("object " + std::to_string(object) + ": forwarding not changed");
-  }
-}
-
 // Every object's forwarding: position codes become recipient lists, a transfer system becomes
-// the route made for it (one per system number, shared by its objects). Throws DatabaseError
-// when the objects cannot be read.
-void ConvertObjectForwarding(Database& db, const TSysteemiNimet& systems) {
+// the route made for it (one per system number, shared by its objects). The row changes are held
+// and written together in one transaction. Throws DatabaseError when the objects cannot be read
+// or written; no object is changed then.
+void ConvertObjectForwarding(Database& db, const legacy::TSysteemiNimet& systems) {
   LiveQuery& objects = db.MainQuery();
   std::map<std::int64_t, int> routes;  // transfer system number -> its "CAL" route
-  for (objects.Open("SELECT objectn, fwdpos, fwdnbr, fwdsystem FROM OBJECT order by objectn");
-       !objects.Eof(); objects.Next()) {
-    const std::int64_t object = objects.AsInteger("objectn");
+  for (objects.Open(kObjectsQuery); !objects.Eof(); objects.Next()) {
     const std::int64_t fwd_pos = objects.AsInteger("fwdpos");
     const std::int64_t system = objects.AsInteger("fwdsystem");
+    if (fwd_pos <= 10 && system <= 0) continue;
+    objects.Edit();
     if (fwd_pos > 10) {
-      objects.Edit();
       if (const auto recipients = RecipientsOfPosition(fwd_pos)) {
         objects.SetField("fwdnbr", std::string(*recipients));
       }
       objects.SetField("fwdpos", kConvertedPosition);
-      ApplyObjectChange(db, objects, object);
     }
     if (system > 0) {
       int& route = routes[system];
       if (route <= 0) {
         TSiirtoKalenteri calendar = DailyRoute(static_cast<std::int32_t>(system), true);
-        route = StoreRoute(db, "CAL " + SystemName(systems, system), calendar);
+        route = StoreRouteOnce(db, "CAL " + SystemName(systems, system), calendar);
       }
-      objects.Edit();
       objects.SetField("fwdsystem", std::int64_t{route});
-      ApplyObjectChange(db, objects, object);
     }
   }
-}
-
-// Steps 1 to 12. Registry and database errors that no step handles itself escape.
-bool ConvertToRoutes(engine::StepContext& context) {
-  Database& db = context.db;
-  RegistryHive& hive = context.current_user;
-  RunStatements(db, kSchemaStatements);
-  const TSysteemiNimet systems = ReadTransferSystemList(hive);
-  const int highest = systems.empty() ? 0 : systems.back().number;
-  AddEmailAndSmsSystems(hive, highest, db);
-  const OldTransferSettings old = ReadOldTransferSettings(hive);
-  GiveTelnetAddress(hive, systems);
-  const int calendar = StoreMainRoute(db, old);
-  WriteRouteNumbers(hive, calendar, RouteSystemAlarms(db, old, calendar));
-  ConvertObjectForwarding(db, systems);
-  return ConvertManualFilterCodes(db);
+  objects.ApplyRowChanges();
 }
 
 // The manual filter time of an old code; any other number is a time in seconds already.
@@ -293,59 +337,116 @@ int ManualFilterSeconds(std::int64_t code) {
   }
 }
 
-}  // namespace
+// A PARAM row of manual filter seconds to add.
+struct ManualFilterTime {
+  std::string name;
+  int seconds = 0;
+};
 
-bool Step3501(engine::StepContext& context) {
-  Database& db = context.db;
-  bool converted = false;
-  try {
-    converted = ConvertToRoutes(context);
-  } catch (const platform::RegistryError& e) {
-    db.MainQuery().Close();
-    db.Log().Note(std::string("step 3501 stopped, legacy settings not saved: ") + e.what());
-    return false;
-  } catch (const DatabaseError& e) {
-    db.Log().Note(std::string("step 3501 stopped: ") + e.what());
-  }
-  db.MainQuery().Close();
-  // What the step wrote into the legacy key matches the routes already committed, so it is kept
-  // also when the database part fails.
-  try {
-    context.current_user.Save();
-  } catch (const platform::RegistryError& e) {
-    db.Log().Note(std::string("step 3501: legacy settings not saved: ") + e.what());
-    return false;
-  }
-  return converted;
-}
-
-bool ConvertManualFilterCodes(Database& db) {
+// The seconds of every manual filter code in PARAM, all read before any is written. Throws
+// DatabaseError naming the PARAM row whose code is not a whole number or cannot be read.
+std::vector<ManualFilterTime> ReadManualFilterTimes(Database& db) {
   // Setting names are stored in customers' databases.
   constexpr std::string_view kCodeSettings[] = {"ADPUserDefManualFilter", "ADPActManualFilter"};
   LiveQuery& query = db.MainQuery();
-  bool converted = true;
-  std::string name;
-  try {
-    for (int i = 1; i <= 3; ++i) {
-      for (std::string_view setting : kCodeSettings) {
-        name = std::string(setting) + std::to_string(i);
+  std::vector<ManualFilterTime> times;
+  for (int i = 1; i <= 3; ++i) {
+    for (std::string_view setting : kCodeSettings) {
+      const std::string name = std::string(setting) + std::to_string(i);
+      try {
         query.Open("SELECT * FROM PARAM WHERE NAME = \"" + name + "\"");
         if (query.IsEmpty()) continue;
         const std::int64_t code = engine::ValueAsInteger(engine::FieldValue{query.AsText("VAL")});
         if (code < INT32_MIN || code > INT32_MAX) {
           throw DatabaseError(std::to_string(code) + " is out of range");
         }
-        db.ExecuteStatement("insert into param (name, val) values (\"" + std::string(setting) +
-                            "Sec" + std::to_string(i) + "\", " +
-                            std::to_string(ManualFilterSeconds(code)) + ");");
+        times.push_back(
+            {std::string(setting) + "Sec" + std::to_string(i), ManualFilterSeconds(code)});
+      } catch (const DatabaseError& e) {
+        query.Close();
+        throw DatabaseError(name + ": " + e.what());
       }
     }
-  } catch (const DatabaseError& e) {
-    db.Log().Note("manual filter codes not converted: " + name + ": " + e.what());
-    converted = false;
   }
   query.Close();
+  return times;
+}
+
+// Step 1: everything that can stop the step for a value it cannot use. False, with the value
+// named in the upgrade log, when something is wrong; nothing is changed either way.
+bool ReadInputs(engine::StepContext& context, LegacyKeyInputs& inputs) {
+  Database& db = context.db;
+  try {
+    inputs = ReadLegacyKey(context.current_user);
+  } catch (const platform::RegistryError& e) {
+    db.Log().Note(std::string("step 3501 stopped, legacy settings not saved: ") + e.what() +
+                  "; nothing was changed");
+    return false;
+  }
+  try {
+    CheckObjectsReadable(db);
+  } catch (const DatabaseError& e) {
+    db.Log().Note(std::string("step 3501 stopped, nothing was changed: ") + e.what());
+    return false;
+  }
+  try {
+    ReadManualFilterTimes(db);
+  } catch (const DatabaseError& e) {
+    db.Log().Note(std::string("step 3501 stopped, nothing was changed: manual filter codes not "
+                              "converted: ") +
+                  e.what());
+    return false;
+  }
+  return true;
+}
+
+// Steps 2 to 7. Registry and database errors that no step handles itself escape.
+bool ConvertToRoutes(engine::StepContext& context, const LegacyKeyInputs& inputs) {
+  Database& db = context.db;
+  RegistryHive& hive = context.current_user;
+  RunStatements(db, kSchemaStatements);
+  AddEmailAndSmsSystems(hive, inputs.systems, db);
+  GiveTelnetAddress(hive, inputs);
+  const int calendar = StoreMainRoute(db, inputs.old);
+  WriteRouteNumbers(hive, calendar, RouteSystemAlarms(db, inputs.old, calendar));
+  // Saved before the objects, so that the objects' one transaction is the step's last change.
+  hive.Save();
+  if (!ConvertManualFilterCodes(db)) return false;
+  ConvertObjectForwarding(db, inputs.systems);
+  return true;
+}
+
+}  // namespace
+
+bool Step3501(engine::StepContext& context) {
+  Database& db = context.db;
+  LegacyKeyInputs inputs;
+  if (!ReadInputs(context, inputs)) return false;
+  bool converted = false;
+  try {
+    converted = ConvertToRoutes(context, inputs);
+  } catch (const platform::RegistryError& e) {
+    db.Log().Note(std::string("step 3501 stopped, legacy settings not saved: ") + e.what());
+  } catch (const DatabaseError& e) {
+    db.Log().Note(std::string("step 3501 stopped, no object converted: ") + e.what());
+  }
+  db.MainQuery().Close();
   return converted;
+}
+
+bool ConvertManualFilterCodes(Database& db) {
+  std::vector<ManualFilterTime> times;
+  try {
+    times = ReadManualFilterTimes(db);
+  } catch (const DatabaseError& e) {
+    db.Log().Note(std::string("manual filter codes not converted: ") + e.what());
+    return false;
+  }
+  for (const ManualFilterTime& time : times) {
+    db.ExecuteStatement("insert into param (name, val) values (\"" + time.name + "\", " +
+                        std::to_string(time.seconds) + ");");
+  }
+  return true;
 }
 
 }  // namespace harbo::steps

@@ -9,14 +9,16 @@
 
 namespace harbo::steps {
 
-// Step 3501 -> 4000. False when a registry value has another type than the key's layout says
-// (nothing of the registry is saved then), when the objects cannot be read, or when
-// ConvertManualFilterCodes fails; what the database already committed stays.
+// Step 3501 -> 4000. It first reads and checks every value it needs; a registry value of another
+// type than the key's layout says, objects that cannot be read or a manual filter code that is
+// not a whole number stop it there with false and nothing changed. A later failure (a database or
+// disk error) leaves a state from which running the step again gives the result of one run.
 bool Step3501(engine::StepContext& context);
 
 // Adds ADPUserDefManualFilterSec<i> and ADPActManualFilterSec<i> (i = 1..3) beside the code rows
-// ADPUserDefManualFilter<i> and ADPActManualFilter<i> that exist. False when a code is not a
-// whole number or a query fails; the passes before it stay.
+// ADPUserDefManualFilter<i> and ADPActManualFilter<i> that exist. Every code is read first: false,
+// with nothing added, when one is not a whole number or a query fails. A seconds row that exists
+// already keeps its value (its insert fails on the key).
 bool ConvertManualFilterCodes(engine::Database& db);
 
 }  // namespace harbo::steps

@@ -84,6 +84,31 @@ void WriteRules(Database& db, const std::string& number, TSiirtoKalenteri& route
   }
 }
 
+// Stores route.table_n (above 0): its ROUTE row, found and updated or inserted with 15 rules, then
+// every rule with the values of its condition.
+void WriteRoute(Database& db, TSiirtoKalenteri& route) {
+  const std::string number = std::to_string(route.table_n);
+  const std::string& name = route.route_name;
+  LiveQuery& query = db.SecondQuery();
+  bool present = false;
+  try {
+    if (db.OpenQueryWithRetry(query, "SELECT * FROM Route WHERE TableN = " + number)) {
+      query.Edit();
+      query.SetField("RouteName", name);
+      query.SetField("IsActive", std::int64_t{1});
+      query.SetField("AllTypes", std::int64_t{route.all_types ? 1 : 0});
+      if (!query.TryApplyRowChanges()) db.Log().Note("route " + number + " not renamed");
+      present = true;
+    }
+  } catch (const DatabaseError& e) {
+    db.Log().Note("route " + number + " not read: " + e.what());
+  }
+  if (!present) InsertRoute(db, number, name, route.all_types);
+  WriteRules(db, number, route);
+  query.Close();
+  db.Log().Note("route " + number + " \"" + name + "\" stored");
+}
+
 }  // namespace
 
 int NextCounterValue(Database& db, std::string_view name) {
@@ -115,27 +140,40 @@ int StoreRoute(Database& db, std::string_view name, TSiirtoKalenteri& route) {
   route.table_n = n;
   route.route_name = name;
   if (n <= 0) return n;
+  WriteRoute(db, route);
+  return n;
+}
 
-  const std::string number = std::to_string(n);
+int FindStoredRoute(Database& db, std::string_view name, const TSiirtoKalenteri& route) {
   LiveQuery& query = db.SecondQuery();
-  bool present = false;
+  int found = 0;
   try {
-    if (db.OpenQueryWithRetry(query, "SELECT * FROM Route WHERE TableN = " + number)) {
-      query.Edit();
-      query.SetField("RouteName", std::string(name));
-      query.SetField("IsActive", std::int64_t{1});
-      query.SetField("AllTypes", std::int64_t{route.all_types ? 1 : 0});
-      if (!query.TryApplyRowChanges()) db.Log().Note("route " + number + " not renamed");
-      present = true;
+    if (db.OpenQueryWithRetry(
+            query,
+            "SELECT r.TableN FROM Route r JOIN RouteRules u ON u.RouteN = r.TableN AND u.SubPos = "
+            "1 "
+            "WHERE r.RouteName = " +
+                engine::QuotedSqlText(name) + " AND r.AllTypes = " + (route.all_types ? "1" : "0") +
+                " AND u.FwdSystem = " + std::to_string(route.conditions[0].fwd_system) +
+                " ORDER BY r.TableN")) {
+      found = static_cast<int>(query.AsInteger("TableN"));
     }
   } catch (const DatabaseError& e) {
-    db.Log().Note("route " + number + " not read: " + e.what());
+    db.Log().Note("routes of an earlier run not read: " + std::string(e.what()));
   }
-  if (!present) InsertRoute(db, number, name, route.all_types);
-  WriteRules(db, number, route);
   query.Close();
-  db.Log().Note("route " + number + " \"" + std::string(name) + "\" stored");
-  return n;
+  return found;
+}
+
+int StoreRouteOnce(Database& db, std::string_view name, TSiirtoKalenteri& route) {
+  const int stored = FindStoredRoute(db, name, route);
+  if (stored <= 0) return StoreRoute(db, name, route);
+  db.Log().Note("route " + std::to_string(stored) + " \"" + std::string(name) +
+                "\" of an earlier run is stored again");
+  route.table_n = stored;
+  route.route_name = name;
+  WriteRoute(db, route);
+  return stored;
 }
 
 }  // namespace harbo::steps

@@ -1,5 +1,5 @@
 // Routes as step 3501 stores them: a ROUTE row and its 15 ROUTERULES rows, numbered from the
-// COUNTER row "ROUTE". Both operations use the second query of the main database.
+// COUNTER row "ROUTE". Every operation here uses the second query of the main database.
 #pragma once
 
 #include <array>
@@ -43,5 +43,15 @@ int NextCounterValue(engine::Database& db, std::string_view name);
 // also left in route.table_n; a number not above 0 (the counter failed) stores nothing. Database
 // errors are logged and swallowed.
 int StoreRoute(engine::Database& db, std::string_view name, TSiirtoKalenteri& route);
+
+// The route that an earlier run of step 3501, which failed further on, stored for the same
+// purpose: a ROUTE row named `name` with route.all_types whose rule 1 forwards to the system of
+// route's condition 1 (the lowest such number). 0 when there is none or ROUTE cannot be read.
+int FindStoredRoute(engine::Database& db, std::string_view name, const TSiirtoKalenteri& route);
+
+// StoreRoute for a step that is run again after a failure: a route FindStoredRoute finds is
+// stored again under its own number (its row and rules take the route's values) instead of
+// numbering a second one.
+int StoreRouteOnce(engine::Database& db, std::string_view name, TSiirtoKalenteri& route);
 
 }  // namespace harbo::steps

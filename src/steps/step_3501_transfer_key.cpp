@@ -1,37 +1,35 @@
 #include "steps/step_3501_transfer_key.h"
 
+#include "legacy/registry_reader.h"
+
 namespace harbo::steps {
 namespace {
 
 // Key and value names below are those the installed servers read: never rename them.
-constexpr int kHighestSystemNumber = 99;  // Syst1 .. Syst99
-
-std::string Below(std::string_view relative) {
-  return std::string(kLegacySettingsKey) + "\\" + std::string(relative);
-}
-
 std::uint32_t Flag(bool on) { return on ? 1 : 0; }
 
 }  // namespace
 
 std::string TransferSystemKeyPath(int n) {
-  return Below("Transfer\\Systems\\Syst" + std::to_string(n));
+  return legacy::LegacyKeyPath("Transfer\\Systems\\Syst" + std::to_string(n));
 }
 
-TSysteemiNimet ReadTransferSystemList(const platform::RegistryHive& hive) {
-  TSysteemiNimet systems;
-  for (int n = 1; n <= kHighestSystemNumber; ++n) {
-    const auto key = hive.OpenKey(TransferSystemKeyPath(n));
-    if (!key) continue;
-    systems.push_back({n, hive.ReadString(*key, "Name").value_or("")});
+bool HasSystemWithProtocol(const platform::RegistryHive& hive,
+                           const legacy::TSysteemiNimet& systems, std::string_view protocol) {
+  for (const legacy::TransferSystemName& listed : systems) {
+    const auto key = hive.OpenKey(TransferSystemKeyPath(listed.number));
+    if (key && hive.ValueType(*key, "Protocol") == platform::kRegSz &&
+        hive.ReadString(*key, "Protocol") == protocol) {
+      return true;
+    }
   }
-  return systems;
+  return false;
 }
 
 void WriteTransferProtocol(platform::RegistryHive& hive, std::string_view code,
                            const TEDSProtokolla& protocol) {
   const platform::RegistryKey key =
-      hive.CreateKey(Below("Transfer\\Protocols\\" + std::string(code)));
+      hive.CreateKey(legacy::LegacyKeyPath("Transfer\\Protocols\\" + std::string(code)));
   hive.WriteString(key, "Code", protocol.code);
   hive.WriteString(key, "Name", protocol.name);
   hive.WriteDword(key, "HasCenter", Flag(protocol.has_center));

@@ -1,27 +1,16 @@
-// Transfer systems and protocols in the legacy settings key (HKEY_CURRENT_USER), as step 3501
-// reads and writes them and step 4101 writes them again. The hive holds the changes until the
-// step saves it.
+// Transfer systems and protocols that steps 3501 and 4101 write into the legacy settings key
+// (HKEY_CURRENT_USER). The key itself, its path helper and ReadTransferSystemList are those of
+// the legacy settings import (legacy/). The hive holds the changes until the step saves it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 
 namespace harbo::steps {
-
-// Where old installations kept their settings; the paths below are relative to it.
-inline constexpr std::string_view kLegacySettingsKey = "SOFTWARE\\QXR\\QXRHarbo\\1.0";
-
-// One transfer system of the key: its number n of Syst<n> and its Name.
-struct TransferSystemName {
-  std::int32_t number = 0;
-  std::string name;
-};
-// The transfer systems of the key, in ascending number.
-using TSysteemiNimet = std::vector<TransferSystemName>;
 
 // A transfer protocol (\Transfer\Protocols\<code>).
 struct TEDSProtokolla {
@@ -32,7 +21,8 @@ struct TEDSProtokolla {
   std::uint8_t call_type = 0;
 };
 
-// A transfer system (\Transfer\Systems\Syst<n>), the fields the upgrade steps write.
+// A transfer system (\Transfer\Systems\Syst<n>) as the upgrade steps write it. Unlike the import's
+// legacy::TSiirtoSyst (SerPort 32-bit, Num1..Num23) it holds SerPort as a byte and only Num5, Num6.
 struct TSiirtoSyst {
   std::int32_t number = 0;
   std::string name;
@@ -53,9 +43,10 @@ struct TSiirtoSyst {
 // The path of \Transfer\Systems\Syst<n> below the root, for opening it.
 std::string TransferSystemKeyPath(int n);
 
-// The systems Syst1 .. Syst99 that exist, each with its Name ("" when it has none). Throws
-// platform::RegistryTypeError when a Name is not a REG_SZ.
-TSysteemiNimet ReadTransferSystemList(const platform::RegistryHive& hive);
+// Whether one of the listed systems has the Protocol `protocol`. A Protocol value of another type
+// than REG_SZ counts as another protocol: the steps that ask never read it otherwise.
+bool HasSystemWithProtocol(const platform::RegistryHive& hive,
+                           const legacy::TSysteemiNimet& systems, std::string_view protocol);
 
 // Writes the protocol into \Transfer\Protocols\<code>, creating the key.
 void WriteTransferProtocol(platform::RegistryHive& hive, std::string_view code,

@@ -9,6 +9,8 @@
 #include "engine/database_error.h"
 #include "engine/field_value.h"
 #include "engine/sql_text.h"
+#include "legacy/registry_reader.h"
+#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 #include "steps/statements.h"
 #include "steps/step_3501_transfer_key.h"
@@ -113,38 +115,45 @@ constexpr FirstScheduleRow kFirstSchedule[] = {
 // ---------------------------------------------------------------------------------------------
 
 // The HiPath protocol and its two systems, numbered above the highest system of the key, saved.
-// False, with the error in the upgrade log, when the key cannot be read or saved.
+// The systems are added once: a system with the protocol SMS-HIVOICE, which only this step
+// writes, shows that an earlier run (which failed further on) added them. False, with the error
+// in the upgrade log, when the key cannot be read or saved.
 bool AddHiPathTransferSystems(engine::StepContext& context) {
+  constexpr std::string_view kHiPathProtocol = "SMS-HIVOICE";
   platform::RegistryHive& hive = context.current_user;
   try {
-    const TSysteemiNimet list = ReadTransferSystemList(hive);
+    const legacy::TSysteemiNimet list = legacy::ReadTransferSystemList(hive);
     const int highest = list.empty() ? 0 : list.back().number;
 
-    WriteTransferProtocol(hive, "SMS-HIVOICE",
-                          {.code = "SMS-HIVOICE",
-                           .name = "SMS-HIVOICE",
+    WriteTransferProtocol(hive, kHiPathProtocol,
+                          {.code = std::string(kHiPathProtocol),
+                           .name = std::string(kHiPathProtocol),
                            .has_center = false,
                            .tms_file_name = "sms-hv",
                            .call_type = 1});
-    TSiirtoSyst system{.name = "SMS + HiPath voice",
-                       .ser_port = 2,
-                       .ack_doubles = true,
-                       .protocol = "SMS-HIVOICE",
-                       .success_close = false,
-                       .success_ack = true,
-                       .reminder = false,
-                       .remind_times = 3,
-                       .remind_interval = 10,
-                       .server_address = "192.168.xxx.xxx",
-                       .attempt_interval = 20,
-                       .num5 = "",
-                       .num6 = ""};
-    WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 1), system);
-    system.name = "Voice + HiPath digi";
-    system.protocol = "VCE2-ACB-A";
-    system.num5 = "D2";
-    system.num6 = "99,99";
-    WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 2), system);
+    if (HasSystemWithProtocol(hive, list, kHiPathProtocol)) {
+      context.db.Log().Note("step 4101: HiPath transfer systems of an earlier run kept");
+    } else {
+      TSiirtoSyst system{.name = "SMS + HiPath voice",
+                         .ser_port = 2,
+                         .ack_doubles = true,
+                         .protocol = std::string(kHiPathProtocol),
+                         .success_close = false,
+                         .success_ack = true,
+                         .reminder = false,
+                         .remind_times = 3,
+                         .remind_interval = 10,
+                         .server_address = "192.168.xxx.xxx",
+                         .attempt_interval = 20,
+                         .num5 = "",
+                         .num6 = ""};
+      WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 1), system);
+      system.name = "Voice + HiPath digi";
+      system.protocol = "VCE2-ACB-A";
+      system.num5 = "D2";
+      system.num6 = "99,99";
+      WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 2), system);
+    }
     hive.Save();
     return true;
   } catch (const platform::RegistryError& e) {

@@ -17,10 +17,10 @@
 #include <utility>
 #include <vector>
 
+#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 #include "platform/text_encoding.h"
 #include "steps/step_3501_routes.h"
-#include "steps/step_3501_transfer_key.h"
 #include "test_database.h"
 
 namespace harbo::steps {
@@ -28,6 +28,7 @@ namespace {
 
 using harbo::testing::EngineHarness;
 using harbo::testing::TestDatabase;
+using legacy::kLegacySettingsKey;
 using platform::Cp1252;
 using platform::RegistryHive;
 
@@ -45,6 +46,38 @@ std::string LegacyKeyFile(std::string_view body) {
 std::string FileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// What a run of the step can change in the database: the user tables' columns and their types,
+// and every row of the tables the step writes (ROUTE and ROUTERULES once they exist).
+using Rows = std::vector<std::vector<engine::FieldValue>>;
+std::vector<std::pair<std::string, Rows>> DatabaseContents(const TestDatabase& file) {
+  std::vector<std::string> queries = {
+      "SELECT TRIM(RF.RDB$RELATION_NAME), TRIM(RF.RDB$FIELD_NAME), F.RDB$FIELD_TYPE, "
+      "F.RDB$FIELD_LENGTH FROM RDB$RELATION_FIELDS RF JOIN RDB$FIELDS F ON F.RDB$FIELD_NAME = "
+      "RF.RDB$FIELD_SOURCE JOIN RDB$RELATIONS R ON R.RDB$RELATION_NAME = RF.RDB$RELATION_NAME "
+      "WHERE R.RDB$SYSTEM_FLAG = 0 ORDER BY 1, 2",
+      "SELECT * FROM OBJECT ORDER BY OBJECTN",
+      "SELECT * FROM PARAM ORDER BY NAME",
+      "SELECT * FROM COUNTER ORDER BY NAME",
+  };
+  if (file.Integer("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME = 'ROUTE'") > 0) {
+    queries.push_back("SELECT * FROM ROUTE ORDER BY TABLEN");
+    queries.push_back("SELECT * FROM ROUTERULES ORDER BY ROUTEN, SUBPOS");
+  }
+  std::vector<std::pair<std::string, Rows>> contents;
+  for (const std::string& sql : queries) contents.emplace_back(sql, file.Rows(sql));
+  return contents;
+}
+
+void ExpectSameContents(const std::vector<std::pair<std::string, Rows>>& actual,
+                        const std::vector<std::pair<std::string, Rows>>& expected) {
+  ASSERT_EQ(actual.size(), expected.size());
+  for (std::size_t i = 0; i < actual.size(); ++i) {
+    SCOPED_TRACE(expected[i].first);
+    EXPECT_EQ(actual[i].first, expected[i].first);
+    EXPECT_EQ(actual[i].second, expected[i].second);
+  }
 }
 
 // A value of the legacy key below `path` (relative to it) in a hive.
@@ -199,6 +232,15 @@ class Step3501InstallationTest : public ::testing::Test {
     result_ = run_->Run();
   }
   static void TearDownTestSuite() { run_.reset(); }
+
+  // After a failed run and the run that repeats the step, the database and the hive file must be
+  // exactly as the one clean run above left them.
+  static void ExpectResultOfTheCleanRun(const StepRun& run) {
+    ExpectSameContents(DatabaseContents(run.file), DatabaseContents(run_->file));
+    EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) ==
+                FileBytes(run_->harness.machine.CurrentUserHive()))
+        << "the hive file differs from that of the clean run";
+  }
 
   static std::unique_ptr<StepRun> run_;
   static bool result_;
@@ -375,6 +417,62 @@ TEST_F(Step3501InstallationTest, AddsManualFilterTimesInSeconds) {
   EXPECT_EQ(run_->file.Text("SELECT VAL FROM PARAM WHERE NAME = 'ADPActManualFilter2'"), "3");
 }
 
+// A manual filter code that is not a number is found before the step changes anything: no
+// schema change, no row, no registry value. Once the code is mended, the step runs as if the
+// failed run had never been.
+TEST_F(Step3501InstallationTest, ManualFilterCodeThatIsNoNumberFailsTheStepBeforeAnyChange) {
+  ASSERT_TRUE(result_);
+  StepRun run("step3501_filter", kInstallationData, kInstallationKey);
+  run.file.Run("UPDATE PARAM SET VAL = 'abc' WHERE NAME = 'ADPActManualFilter2';");
+  const auto before = DatabaseContents(run.file);
+  const std::string hive_before = FileBytes(run.harness.machine.CurrentUserHive());
+
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(run.harness.log.Contains(
+      "step 3501 stopped, nothing was changed: manual filter codes not converted: "
+      "ADPActManualFilter2: 'abc' is not a valid integer value"));
+  EXPECT_TRUE(run.harness.log.Contains("manual filter codes not converted: ADPActManualFilter2"));
+  ExpectSameContents(DatabaseContents(run.file), before);
+  EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM PARAM WHERE NAME LIKE '%Sec_'"), 0);
+  EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) == hive_before)
+      << "the hive file changed";
+  EXPECT_FALSE(run.harness.current_user.HasUnsavedChanges());
+
+  run.file.Run("UPDATE PARAM SET VAL = '3' WHERE NAME = 'ADPActManualFilter2';");
+  EXPECT_TRUE(run.Run());
+  EXPECT_EQ(run.file.Text("SELECT VAL FROM PARAM WHERE NAME = 'ADPActManualFilterSec2'"), "120");
+  ExpectResultOfTheCleanRun(run);
+}
+
+// A database error part-way: the objects' transaction fails (here on a check that refuses route
+// 5, the route "CAL Telnet" of object 7) after the routes, the manual filter seconds and the legacy
+// key were written. No object is converted; the next program run keeps the e-mail and SMS systems
+// and the routes of the first, and converts every object once.
+TEST_F(Step3501InstallationTest, RunAgainAfterADatabaseErrorPartWayGivesTheResultOfOneRun) {
+  ASSERT_TRUE(result_);
+  StepRun run("step3501_part_way", kInstallationData, kInstallationKey);
+  run.file.Run(
+      "ALTER TABLE OBJECT ADD CONSTRAINT NO_ROUTE_5 CHECK (FWDSYSTEM IS NULL OR FWDSYSTEM <> 5);");
+  const std::string objects = "SELECT OBJECTN, FWDPOS, FWDNBR, FWDSYSTEM FROM OBJECT ORDER BY 1";
+  const Rows objects_before = run.file.Rows(objects);
+
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(run.harness.log.Contains("step 3501 stopped, no object converted: "));
+  EXPECT_EQ(run.file.Rows(objects), objects_before);
+  EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM ROUTE"), 5);
+  EXPECT_EQ(Dword(run.Saved(), "Transfer", "Calendar"), 1u);
+  EXPECT_EQ(String(run.Saved(), "Transfer\\Systems\\Syst5", "Name"), "SMS");
+
+  // The next program run: its own connection and the hive as saved.
+  run.harness.db.ReconnectMainDatabase();
+  run.file.Run("ALTER TABLE OBJECT DROP CONSTRAINT NO_ROUTE_5;");
+  run.harness.current_user = RegistryHive::CurrentUser(run.harness.machine);
+  EXPECT_TRUE(run.Run());
+  EXPECT_TRUE(run.harness.log.Contains("route 1 \"Main\" of an earlier run is stored again"));
+  EXPECT_TRUE(run.harness.log.Contains("transfer system \"SMS\" of an earlier run kept"));
+  ExpectResultOfTheCleanRun(run);
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TEST(Step3501, NewSystemsGoAboveTheHighestNumber) {
@@ -476,37 +574,8 @@ TEST(Step3501, RoutesSystemAlarms) {
   }
 }
 
-// A manual filter code that is not a number fails the step after the routes were made; the
-// legacy key keeps the route numbers already stored. Once the code is mended, the run that
-// repeats the step adds another pair of systems and new routes, and succeeds.
-TEST(Step3501, ManualFilterCodeThatIsNoNumberFailsTheStep) {
-  StepRun run("step3501_filter",
-              "INSERT INTO PARAM (NAME, VAL) VALUES ('ADPUserDefManualFilter1', '2');"
-              "INSERT INTO PARAM (NAME, VAL) VALUES ('ADPActManualFilter2', 'abc');"
-              "INSERT INTO PARAM (NAME, VAL) VALUES ('ADPActManualFilter3', '4');",
-              "");
-  EXPECT_FALSE(run.Run());
-  EXPECT_TRUE(run.harness.log.Contains("manual filter codes not converted: ADPActManualFilter2"));
-  EXPECT_EQ(run.file.Text("SELECT VAL FROM PARAM WHERE NAME = 'ADPUserDefManualFilterSec1'"), "60");
-  EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM PARAM WHERE NAME LIKE '%Sec_' "
-                             "AND NAME <> 'ADPUserDefManualFilterSec1'"),
-            0);
-  EXPECT_EQ(Dword(run.Saved(), "Transfer", "Calendar"), 1u);
-  EXPECT_EQ(String(run.Saved(), "Transfer\\Systems\\Syst2", "Name"), "SMS");
-
-  run.file.Run("UPDATE PARAM SET VAL = '3' WHERE NAME = 'ADPActManualFilter2';");
-  EXPECT_TRUE(run.Run());
-  EXPECT_EQ(run.file.Text("SELECT VAL FROM PARAM WHERE NAME = 'ADPActManualFilterSec2'"), "120");
-  EXPECT_EQ(run.file.Text("SELECT VAL FROM PARAM WHERE NAME = 'ADPActManualFilterSec3'"), "300");
-  const RegistryHive saved = run.Saved();
-  EXPECT_EQ(String(saved, "Transfer\\Systems\\Syst3", "Name"), "Email");
-  EXPECT_EQ(String(saved, "Transfer\\Systems\\Syst4", "Name"), "SMS");
-  EXPECT_EQ(Dword(saved, "Transfer", "Calendar"), 2u);
-  EXPECT_EQ(run.RouteName(2), "Main");
-}
-
-// A value of another type than the key's layout gives ends the step before any route is made,
-// and the hive file stays as it was.
+// A value of another type than the key's layout gives ends the step before it changes anything:
+// no route (not even the route tables), no object, and the hive file stays as it was.
 TEST(Step3501, WrongTypedRegistryValueFailsAndSavesNothing) {
   const struct {
     const char* label;
@@ -524,12 +593,33 @@ TEST(Step3501, WrongTypedRegistryValueFailsAndSavesNothing) {
     StepRun run("step3501_types" + std::to_string(++number),
                 "INSERT INTO OBJECT (OBJECTN, FWDPOS, FWDSYSTEM) VALUES (1, 11, 1);", c.registry);
     const std::string before = FileBytes(run.harness.machine.CurrentUserHive());
+    const auto contents_before = DatabaseContents(run.file);
     EXPECT_FALSE(run.Run());
     EXPECT_EQ(FileBytes(run.harness.machine.CurrentUserHive()), before);
     EXPECT_TRUE(run.harness.log.Contains("step 3501 stopped, legacy settings not saved: "));
-    EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM ROUTE"), 0);
+    EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM RDB$RELATIONS WHERE RDB$RELATION_NAME IN "
+                               "('ROUTE', 'ROUTERULES')"),
+              0);
+    ExpectSameContents(DatabaseContents(run.file), contents_before);
     EXPECT_EQ(run.file.Integer("SELECT FWDPOS * 100 + FWDSYSTEM FROM OBJECT"), 1101);
   }
+}
+
+// Objects whose forwarding columns cannot be read (here: FWDPOS is gone) stop the step before it
+// changes anything.
+TEST(Step3501, ObjectsThatCannotBeReadFailTheStepBeforeAnyChange) {
+  StepRun run("step3501_objects", "INSERT INTO OBJECT (OBJECTN, FWDSYSTEM) VALUES (1, 1);",
+              "[K\\Transfer\\Systems\\Syst1]\n\"Name\"=\"Yksi\"\n");
+  run.file.Run("ALTER TABLE OBJECT DROP FWDPOS;");
+  const std::string hive_before = FileBytes(run.harness.machine.CurrentUserHive());
+  const auto before = DatabaseContents(run.file);
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(
+      run.harness.log.Contains("step 3501 stopped, nothing was changed: objects cannot "
+                               "be read: "));
+  ExpectSameContents(DatabaseContents(run.file), before);
+  EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) == hive_before)
+      << "the hive file changed";
 }
 
 // COUNTER "ROUTE" at the largest integer cannot advance: no route is stored, and -1 is what the

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -20,6 +22,11 @@ using harbo::testing::TestDatabase;
 
 constexpr std::int64_t kToday = 46367;  // 2026-12-11
 constexpr std::string_view kSystems = "SOFTWARE\\QXR\\QXRHarbo\\1.0\\Transfer\\Systems\\";
+
+std::string FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // ROUTERULES as step 3501 creates it.
 constexpr std::string_view kRouteRules =
@@ -405,8 +412,8 @@ TEST_F(Step4101Test, Step4101SchedulesTheDailyAndLastRunCalculations) {
   EXPECT_EQ((triggers[{8, 13}]), "2026-11-13 00:00:00");
 }
 
-// A repeated run fails harmlessly in every statement and duplicates no row; only the legacy key
-// gets a further pair of transfer systems, as the registry part is not repeatable.
+// A repeated run fails harmlessly in every statement and duplicates no row; the legacy key keeps
+// the one pair of transfer systems of the first run.
 TEST_F(Step4101Test, Step4101RunTwiceDuplicatesNoRow) {
   OpenAt4101("step4101_twice");
   auto context = Context();
@@ -421,8 +428,9 @@ TEST_F(Step4101Test, Step4101RunTwiceDuplicatesNoRow) {
   EXPECT_EQ(Count("SELECT COUNT(*) FROM OBJECTSTATUS"), 10);
   file_->Run("INSERT INTO OBJECT (OBJECTN) VALUES (60);");
   EXPECT_EQ(Count("SELECT COUNT(*) FROM OBJECTSTATUS WHERE OBJECTN = 60"), 1);
-  EXPECT_EQ(harness_->current_user.ReadString(System(3), "Name"), "SMS + HiPath voice");
-  EXPECT_EQ(harness_->current_user.ReadString(System(4), "Name"), "Voice + HiPath digi");
+  EXPECT_EQ(harness_->current_user.ReadString(System(1), "Name"), "SMS + HiPath voice");
+  EXPECT_EQ(harness_->current_user.ReadString(System(2), "Name"), "Voice + HiPath digi");
+  EXPECT_FALSE(harness_->current_user.KeyExists(std::string(kSystems) + "Syst3"));
 }
 
 // A Name of another type than a string in the legacy key stops the step before it changes the
@@ -442,6 +450,8 @@ TEST_F(Step4101Test, Step4101FailsOnAWronglyTypedSystemName) {
 }
 
 // The start-day query failing after the registry and schema work: false, what was written stays.
+// The run that repeats the step once the objects can be read again adds no second pair of
+// transfer systems: the hive file stays as the failed run saved it.
 TEST_F(Step4101Test, Step4101FailsWhenTheObjectsCannotBeRead) {
   OpenAt4101("step4101_nocurve");
   harness_->db.ReconnectMainDatabase();  // step 4000 used CURVE on this attachment
@@ -453,6 +463,21 @@ TEST_F(Step4101Test, Step4101FailsWhenTheObjectsCannotBeRead) {
   EXPECT_NE(ColumnType("ALARMTYPE", "NAMEFIN"), "missing");
   EXPECT_TRUE(platform::RegistryHive::CurrentUser(harness_->machine)
                   .KeyExists(std::string(kSystems) + "Syst2"));
+
+  const auto hive_file = harness_->machine.CurrentUserHive();
+  const std::string saved = FileBytes(hive_file);
+  file_->Run(
+      "CREATE TABLE CURVE (CURVEN INTEGER NOT NULL, OBJECTREF INTEGER NOT NULL, DAYPOS INTEGER NOT "
+      "NULL, ROWTYPE INTEGER NOT NULL, PRIMARY KEY (CURVEN));");
+  harness_->current_user = platform::RegistryHive::CurrentUser(harness_->machine);
+  EXPECT_TRUE(Step4101(context));
+  EXPECT_TRUE(harness_->log.Contains("step 4101: HiPath transfer systems of an earlier run kept"));
+  EXPECT_TRUE(FileBytes(hive_file) == saved) << "the hive file changed";
+  const auto again = platform::RegistryHive::CurrentUser(harness_->machine);
+  EXPECT_EQ(again.ReadString(System(1), "Name"), "SMS + HiPath voice");
+  EXPECT_EQ(again.ReadString(System(2), "Name"), "Voice + HiPath digi");
+  EXPECT_FALSE(again.KeyExists(std::string(kSystems) + "Syst3"));
+  EXPECT_EQ(Count("SELECT COUNT(*) FROM CALCINDEX WHERE CALCTYPE = 31"), 10);
 }
 
 }  // namespace
