@@ -52,6 +52,12 @@ TestDatabase::TestDatabase(std::string_view name, const std::vector<std::string>
   fixtures::BuildDatabase(path_, scripts);
 }
 
+TestDatabase TestDatabase::At(std::filesystem::path existing) {
+  TestDatabase db;
+  db.path_ = std::move(existing);
+  return db;
+}
+
 void TestDatabase::Run(std::string_view sql) const {
   fixtures::ApplyScripts(path_, {WriteScript(path_, sql)});
 }

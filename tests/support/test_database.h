@@ -29,6 +29,9 @@ class TestDatabase {
   TestDatabase(std::string_view name, const std::vector<std::string>& fixtures,
                std::string_view sql = {});
 
+  // A database made elsewhere (by the program under test), to read.
+  static TestDatabase At(std::filesystem::path existing);
+
   const std::filesystem::path& Path() const { return path_; }
   // Runs more statements (UTF-8) on it.
   void Run(std::string_view sql) const;
@@ -39,6 +42,7 @@ class TestDatabase {
   long long Integer(std::string_view sql) const;
 
  private:
+  TestDatabase() = default;
   std::filesystem::path path_;
 };
 

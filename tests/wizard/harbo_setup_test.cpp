@@ -5,7 +5,10 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 
+#include "platform/text_encoding.h"
+#include "steps/step_table.h"
 #include "test_database.h"
 #include "wizard_test_support.h"
 
@@ -110,6 +113,38 @@ TEST_F(HarboSetupTest, UnattendedRunThatStopsEndsWith1) {
                   "Error in update!\n\nUpdating database file...\n\nPlease contact "
                   "the program supplier.\n> Close\n"))
       << broken.output;
+}
+
+// The demonstration installation of the old layout (database and files under the program files
+// folder, settings in the registry) updated with one command: carried over to C:\HarboServer
+// and upgraded through every step this program has.
+TEST_F(HarboSetupTest, UnattendedUpdateOfTheDemonstrationInstallation) {
+  TestDatabase("wizard_cli/" + name_ + "/package/upddata/common",
+               std::vector<std::string>{"reference/alarm_catalogue.sql", "reference/common.sql"});
+  TestDatabase old("wizard_cli/" + name_ + "/old",
+                   std::vector<std::string>{"schema_3101.sql", "demo_3101.sql"});
+  const fs::path old_database = machine_.HostPath("C:\\Progra~1\\QXR\\Harbo\\harbo.gdb");
+  fs::create_directories(old_database.parent_path());
+  fs::copy_file(old.Path(), old_database);
+  fs::permissions(old_database, fs::perms::owner_read | fs::perms::owner_write |
+                                    fs::perms::group_read | fs::perms::group_write |
+                                    fs::perms::others_read | fs::perms::others_write);
+  PlaceFile(machine_, "C:\\Progra~1\\QXR\\Harbo\\alarms.tms", "tms");
+  std::ifstream legacy(harbo::testing::FixtureFolder() / "demo_legacy_settings.reg");
+  const std::string legacy_text{std::istreambuf_iterator<char>(legacy), {}};
+  WriteFile(machine_.CurrentUserHive(), platform::Cp1252(legacy_text));
+
+  const Outcome out = Run("--unattended C:\\\\HarboServer\\\\harbo.fdb");
+  int built = 0;
+  while (steps::StepTable()[built].routine != nullptr) ++built;
+  const bool complete = built == static_cast<int>(steps::StepTable().size());
+  EXPECT_EQ(out.status, complete ? 0 : 1) << out.output;
+  EXPECT_TRUE(fs::exists(machine_.HostPath("C:\\HarboServer\\alarms.tms")));
+  const TestDatabase upgraded = TestDatabase::At(machine_.HostPath("C:\\HarboServer\\harbo.fdb"));
+  EXPECT_EQ(upgraded.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"),
+            complete ? "7430" : std::to_string(steps::StepTable()[built].version))
+      << out.output;
+  EXPECT_TRUE(Has(out.output, complete ? "Update complete." : "Error in update!")) << out.output;
 }
 
 // The client setup from the keyboard: Enter presses Next, the address is typed, n runs the
