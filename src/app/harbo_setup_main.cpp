@@ -124,16 +124,10 @@ int main(int argc, char** argv) {
     return options ? 0 : 2;
   }
 
-  std::unique_ptr<harbo::engine::UpgradeLog> log;
-  if (options->log_file.empty()) {
-    log = std::make_unique<harbo::engine::NullUpgradeLog>();
-  } else {
-    auto file_log = std::make_unique<harbo::engine::FileUpgradeLog>(options->log_file);
-    if (!file_log->IsOpen()) {
-      std::cerr << "harbo-setup: cannot write the log file " << options->log_file << '\n';
-      return 2;
-    }
-    log = std::move(file_log);
+  const auto log = harbo::engine::OpenUpgradeLog(options->log_file);
+  if (!log) {
+    std::cerr << "harbo-setup: cannot write the log file " << options->log_file << '\n';
+    return 2;
   }
 
   const auto machine = harbo::platform::MachineRoot::FromEnvironment();

@@ -139,16 +139,10 @@ int main(int argc, char** argv) {
 
   const auto machine = harbo::platform::MachineRoot::FromEnvironment();
   harbo::platform::SystemClock clock;
-  std::unique_ptr<harbo::engine::UpgradeLog> log;
-  if (options->log_file.empty()) {
-    log = std::make_unique<harbo::engine::NullUpgradeLog>();
-  } else {
-    auto file_log = std::make_unique<harbo::engine::FileUpgradeLog>(options->log_file);
-    if (!file_log->IsOpen()) {
-      std::cerr << "harbo-upgrade: cannot write the log file " << options->log_file << '\n';
-      return 2;
-    }
-    log = std::move(file_log);
+  const auto log = harbo::engine::OpenUpgradeLog(options->log_file);
+  if (!log) {
+    std::cerr << "harbo-upgrade: cannot write the log file " << options->log_file << '\n';
+    return 2;
   }
   harbo::engine::Database db(state, machine, clock, *log);
   if (options->info) return PrintInfo(db);

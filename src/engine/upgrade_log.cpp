@@ -18,9 +18,7 @@ std::string Indented(std::string_view text) {
 
 }  // namespace
 
-void UpgradeLog::Note(std::string_view text) {
-  Write(Indented(platform::Windows1252ToUtf8(text)));
-}
+void UpgradeLog::Note(std::string_view text) { Write(Indented(platform::Windows1252ToUtf8(text))); }
 
 void UpgradeLog::Statement(std::string_view sql, bool ok, std::string_view error) {
   std::string entry = ok ? "ok      " : "FAILED  ";
@@ -36,6 +34,13 @@ FileUpgradeLog::FileUpgradeLog(const std::string& path) : out_(path, std::ios::a
 void FileUpgradeLog::Write(const std::string& utf8_entry) {
   out_ << utf8_entry << '\n';
   out_.flush();
+}
+
+std::unique_ptr<UpgradeLog> OpenUpgradeLog(const std::string& file) {
+  if (file.empty()) return std::make_unique<NullUpgradeLog>();
+  auto log = std::make_unique<FileUpgradeLog>(file);
+  if (!log->IsOpen()) return nullptr;
+  return log;
 }
 
 bool RecordingUpgradeLog::Contains(std::string_view fragment) const {

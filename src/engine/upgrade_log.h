@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ class FileUpgradeLog final : public UpgradeLog {
  private:
   std::ofstream out_;
 };
+
+// The log of a run: a FileUpgradeLog appending to `file`, or a NullUpgradeLog when `file` is
+// empty. Nothing when the file cannot be opened for writing.
+std::unique_ptr<UpgradeLog> OpenUpgradeLog(const std::string& file);
 
 // Keeps the entries in memory; for tests.
 class RecordingUpgradeLog final : public UpgradeLog {

@@ -17,24 +17,6 @@ constexpr std::array<std::string_view, 6> kRootNames = {"HKEY_LOCAL_MACHINE", "H
 
 // ---- Code points --------------------------------------------------------------------------------
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // The code point of the UTF-8 sequence at text[i], advancing i past it. The texts of this module
 // are valid UTF-8; a broken sequence still yields U+FFFD rather than reading past the end.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {

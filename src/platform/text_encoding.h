@@ -20,4 +20,7 @@ std::string Cp1252(std::string_view utf8);
 // 0x8F, 0x90, 0x9D) map to the C1 control characters of the same number, so nothing is lost.
 std::string Windows1252ToUtf8(std::string_view cp1252);
 
+// Appends the UTF-8 form of one Unicode code point.
+void AppendUtf8(std::string& out, char32_t code_point);
+
 }  // namespace harbo::platform
