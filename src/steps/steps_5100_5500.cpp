@@ -299,9 +299,12 @@ bool ConvertObjectImages(engine::Database& db, const platform::MachineRoot& mach
         db.Log().Note(what + " is skipped: " + picture.error);
         continue;
       }
+      const std::string size =
+          std::to_string(picture.size.width) + "x" + std::to_string(picture.size.height);
       query.Edit();
       query.SetField("IMAGE", std::move(picture.data));
-      if (!query.TryApplyRowChanges()) db.Log().Note(what + " cannot be stored");
+      db.Log().Note(what +
+                    (query.TryApplyRowChanges() ? " stored at " + size : " cannot be stored"));
     }
     ended = true;
   } catch (const engine::DatabaseError& e) {
