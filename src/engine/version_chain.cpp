@@ -58,6 +58,10 @@ bool RunVersionChain(Database& db, platform::RegistryHive& current_user,
   RunState& state = db.State();
   view.SetMessageText("Updating database file...");
   view.ProcessPendingEvents();
+  const platform::LocalDateTime now = db.GetClock().Now();
+  db.Log().Note("upgrade of " + state.main_database_path + ", " +
+                DateTime{now.year, now.month, now.day, now.hour, now.minute, now.second, 0}
+                    .ToSqlText());
 
   if (!db.OpenMainDatabase()) {
     view.ShowErrorBox("Error in connecting to Harbo database in " + state.main_database_path);
