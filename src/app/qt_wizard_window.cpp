@@ -88,6 +88,11 @@ QtWizardWindow::QtWizardWindow() : QWidget(nullptr, Qt::FramelessWindowHint) {
   back_->setEnabled(false);
   next_->setDefault(true);
 
+  notice_ = new QLabel(this);
+  notice_->setGeometry(20, 620, 300, 25);
+  notice_->setStyleSheet("color: #1f4e8c;");
+  notice_->hide();
+
   run_timer_ = new QTimer(this);
   run_timer_->setSingleShot(true);
   run_timer_->setInterval(100);
@@ -113,6 +118,9 @@ template <typename Handler>
 void QtWizardWindow::RunHandler(Handler handler) {
   ++busy_;
   handler();
+  // Input that queued up while the steps ran (they let no events through) is handled while the
+  // window still counts as busy, so a Cancel pressed meanwhile does not close the outcome away.
+  QCoreApplication::processEvents();
   --busy_;
 }
 
@@ -237,8 +245,10 @@ void QtWizardWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   // An installer or the upgrade is running; closing now could cut the upgrade off.
+  // The notice stays out of the message area, whose text belongs to the run.
   event->ignore();
-  AppendMessageLine("Please wait until the work in progress has finished.");
+  notice_->setText("Please wait until the work in progress has finished.");
+  notice_->show();
 }
 
 void QtWizardWindow::keyPressEvent(QKeyEvent* event) {

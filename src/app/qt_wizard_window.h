@@ -54,6 +54,7 @@ class QtWizardWindow final : public QWidget, public wizard::WizardView {
   QPushButton* CancelButton() const { return cancel_; }
   QLineEdit* ServerAddressField() const { return address_; }
   QPlainTextEdit* MessageArea() const { return message_; }
+  QLabel* Notice() const { return notice_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -74,6 +75,7 @@ class QtWizardWindow final : public QWidget, public wizard::WizardView {
   QTabWidget* options_;
   QRadioButton* client_choice_;
   QLabel* address_label_;
+  QLabel* notice_;  // why a close request was refused
   QLineEdit* address_;
   QPushButton* back_;
   QPushButton* next_;

@@ -45,6 +45,14 @@ int TerminalView::RunEventLoop(wizard::SetupWizard& wizard) {
       wizard.Timer1Timer();
       continue;
     }
+    if (mode_ == Mode::kUnattended && NeedsHandsOnFirebirdChange(wizard.State())) {
+      // Backup, removal and restore are the technician's own steps between the presses;
+      // pressing on through them would skip the backup.
+      out_ << "The update needs Firebird 2.1 replaced by Firebird 3.0, with a backup before and a "
+              "restore after, done by hand: run harbo-setup in its window or with --text.\n";
+      closed_ = true;
+      return 1;
+    }
     if (AskForPress() == Press::kNext) {
       wizard.BitBtn3Click();
     } else {
@@ -64,10 +72,7 @@ TerminalView::Press TerminalView::AskForPress() {
   std::string line;
   if (address_visible_ && options_visible_ && focus_ == wizard::FocusTarget::kServerAddress &&
       !address_asked_) {
-    out_ << "IP address or network name of Harbo server: ";
-    out_.flush();
-    if (!ReadLine(line)) return Press::kCancel;
-    address_ = Trimmed(line);
+    AskForAddress();
     address_asked_ = true;
   }
   while (true) {
@@ -83,14 +88,25 @@ TerminalView::Press TerminalView::AskForPress() {
       return Press::kCancel;
     }
     if (answer == "a" && address_visible_ && options_visible_) {
-      out_ << "IP address or network name of Harbo server: ";
-      out_.flush();
-      if (!ReadLine(line)) return Press::kCancel;
-      address_ = Trimmed(line);
+      AskForAddress();
     } else if (!answer.empty()) {
       out_ << (NextUsable() ? "Please answer n or c.\n" : "Please answer c.\n");
     }
   }
+}
+
+// An empty answer keeps the address given before (with --address, say).
+void TerminalView::AskForAddress() {
+  out_ << "IP address or network name of Harbo server: ";
+  if (!address_.empty()) out_ << "[" << address_ << "] ";
+  out_.flush();
+  std::string line;
+  if (ReadLine(line) && !Trimmed(line).empty()) address_ = Trimmed(line);
+}
+
+bool TerminalView::NeedsHandsOnFirebirdChange(const wizard::SetupRunState& state) {
+  return state.run_mode == wizard::RunMode::kUpdate &&
+         state.wizard_state == wizard::kStateConfirmed;
 }
 
 bool TerminalView::ReadLine(std::string& line) {

@@ -64,6 +64,9 @@ class TerminalView final : public wizard::WizardView {
   void PrintMessage(std::string_view text, bool red);
   bool NextUsable() const { return next_.enabled && next_.visible; }
   Press AskForPress();
+  void AskForAddress();
+  // The update path that replaces Firebird 2.1: its instructions need a technician.
+  static bool NeedsHandsOnFirebirdChange(const wizard::SetupRunState& state);
   bool ReadLine(std::string& line);
 
   std::istream& in_;

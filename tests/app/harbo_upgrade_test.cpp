@@ -40,9 +40,9 @@ bool Has(const std::string& text, const std::string& fragment) {
 }
 
 TestDatabase At(std::string_view name, std::string_view version) {
-  return TestDatabase(name, std::vector<std::string>{"schema_3101.sql"},
-                      "UPDATE PARAM SET VAL = '" + std::string(version) +
-                          "' WHERE NAME = 'DBVERSION';");
+  return TestDatabase(
+      name, std::vector<std::string>{"schema_3101.sql"},
+      "UPDATE PARAM SET VAL = '" + std::string(version) + "' WHERE NAME = 'DBVERSION';");
 }
 
 TEST(HarboUpgradeTest, InfoListsTheStepsInTableOrderAndChangesNothing) {
@@ -54,8 +54,8 @@ TEST(HarboUpgradeTest, InfoListsTheStepsInTableOrderAndChangesNothing) {
   EXPECT_TRUE(Has(out.output, "steps to run: 50\n"));
   std::size_t at = 0;
   for (const auto& step : steps::StepTable()) {
-    const std::string line = "step " + std::to_string(step.version) + " -> " +
-                             std::to_string(step.successor);
+    const std::string line =
+        "step " + std::to_string(step.version) + " -> " + std::to_string(step.successor);
     const std::size_t found = out.output.find(line, at);
     ASSERT_NE(found, std::string::npos) << line << " missing or out of order";
     at = found;
@@ -152,7 +152,8 @@ TEST(HarboUpgradeTest, OldInstallationWithRegistrySettingsIsUpgraded) {
     ++built;
     EXPECT_TRUE(Has(out.output, "step " + std::to_string(step.version) + " (" +
                                     std::to_string(built) + "/50) ... done"))
-        << step.version << "\n" << out.output;
+        << step.version << "\n"
+        << out.output;
   }
   const int reached = steps::StepTable()[built].version;
   EXPECT_EQ(db.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), std::to_string(reached));

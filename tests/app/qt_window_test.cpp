@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -104,7 +105,9 @@ TEST_F(QtWindowTest, CloseIsRefusedWhileAnInstallerRuns) {
   QTRY_COMPARE_WITH_TIMEOUT(programs_.command_lines.size(), std::size_t{1}, 2000);
   EXPECT_TRUE(programs_.visible_after_close);
   EXPECT_TRUE(window_.isVisible());
-  EXPECT_TRUE(window_.MessageArea()->toPlainText().contains("Please wait"));
+  EXPECT_TRUE(window_.Notice()->isVisible());
+  EXPECT_TRUE(window_.Notice()->text().contains("Please wait"));
+  EXPECT_FALSE(window_.MessageArea()->toPlainText().contains("Please wait"));
 }
 
 // The update state of the window, saved as a picture for the README when HARBO_SCREENSHOT names

@@ -161,6 +161,34 @@ TEST_F(HarboSetupTest, TextClientSetupFromTheKeyboard) {
   EXPECT_TRUE(Has(out.output, "Click Finish to close this program.\n[c] Finish\n")) << out.output;
 }
 
+// An address given with --address is kept when the question is answered with Enter.
+TEST_F(HarboSetupTest, TextClientSetupKeepsTheGivenAddress) {
+  const fs::path record = folder_ / "arguments.txt";
+  testing::WriteScript(
+      package_ / "clientsetup/clientsetup.exe",
+      "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + record.string() + "'; done");
+  const Outcome out = Run("--text --address 10.0.0.5", "\n\nn\nc\n");
+  EXPECT_EQ(out.status, 0) << out.output;
+  EXPECT_EQ(ReadFile(record), "/VFOOBAR=10.0.0.5\n-SMS\n");
+  EXPECT_TRUE(Has(out.output, "IP address or network name of Harbo server: [10.0.0.5] "))
+      << out.output;
+}
+
+// Replacing Firebird 2.1 needs a backup and a restore by hand: unattended, the wizard stops
+// before its instructions instead of pressing on through them.
+TEST_F(HarboSetupTest, UnattendedStopsBeforeTheFirebirdChange) {
+  fs::remove(machine_.HostPath("C:\\Progra~1\\Firebird\\Firebird_3_0\\firebird.exe"));
+  PlaceFile(machine_, "C:\\Progra~1\\Firebird\\Firebird_2_1\\bin\\fbserver.exe");
+  PlaceFile(machine_, "C:\\HarboServer\\harbo.fdb");
+  const fs::path ran = folder_ / "installer-ran";
+  testing::WriteScript(package_ / "Firebird_3_0/Firebird-3.0.3.32900_0_Win32.exe",
+                       "touch '" + ran.string() + "'");
+  const Outcome out = Run("--unattended C:\\\\HarboServer\\\\harbo.fdb");
+  EXPECT_EQ(out.status, 1) << out.output;
+  EXPECT_TRUE(Has(out.output, "run harbo-setup in its window or with --text")) << out.output;
+  EXPECT_FALSE(fs::exists(ran));
+}
+
 TEST_F(HarboSetupTest, Usage) {
   const struct {
     std::string arguments;
