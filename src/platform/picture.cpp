@@ -5,6 +5,7 @@
 #include <fstream>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 #define STB_IMAGE_RESIZE_STATIC
 #define STB_IMAGE_RESIZE_IMPLEMENTATION
@@ -39,19 +40,46 @@ JpegResult Refused(std::string why) {
 struct JpegHeader {
   PictureSize size;
   int colorspace = 0;
+  bool warning = false;  // the header itself gave a warning the decoder will repeat
 };
 
 // The header, or why the data is not a JPEG this module decodes.
 std::optional<JpegHeader> ReadHeader(void* handle, std::string_view jpeg, std::string& error) {
   JpegHeader header;
   int subsampling = 0;
-  if (jpeg.empty() ||
-      tjDecompressHeader3(handle, Bytes(jpeg), jpeg.size(), &header.size.width, &header.size.height,
-                          &subsampling, &header.colorspace) != 0) {
+  // A warning in the header (an unknown JFIF revision, say) leaves an intact picture.
+  const bool failed = jpeg.empty() || tjDecompressHeader3(handle, Bytes(jpeg), jpeg.size(),
+                                                          &header.size.width, &header.size.height,
+                                                          &subsampling, &header.colorspace) != 0;
+  header.warning = failed && !jpeg.empty() && tjGetErrorCode(handle) == TJERR_WARNING;
+  if (failed && !header.warning) {
     error = "not a JPEG picture" + (jpeg.empty() ? std::string() : " (" + LastError(handle) + ")");
     return std::nullopt;
   }
   return header;
+}
+
+// An APP14 "Adobe" segment: print workflows that write it store CMYK inverted (255 = no ink),
+// the convention viewers follow for such files.
+bool HasAdobeMarker(std::string_view jpeg) {
+  constexpr std::string_view kAdobe("\xFF\xEE", 2);
+  for (std::size_t at = jpeg.find(kAdobe); at != std::string_view::npos;
+       at = jpeg.find(kAdobe, at + 1)) {
+    if (jpeg.substr(at + 4, 5) == "Adobe") return true;
+  }
+  return false;
+}
+
+std::vector<std::uint8_t> CmykToRgb(const std::vector<std::uint8_t>& cmyk, bool inverted) {
+  std::vector<std::uint8_t> rgb(cmyk.size() / 4 * kChannels);
+  for (std::size_t i = 0, o = 0; i + 3 < cmyk.size(); i += 4) {
+    const int k = inverted ? cmyk[i + 3] : 255 - cmyk[i + 3];
+    for (int c = 0; c < kChannels; ++c) {
+      const int ink = inverted ? cmyk[i + c] : 255 - cmyk[i + c];
+      rgb[o++] = static_cast<std::uint8_t>(ink * k / 255);
+    }
+  }
+  return rgb;
 }
 
 std::string SizeText(PictureSize size) {
@@ -98,21 +126,32 @@ std::optional<RgbPicture> Decode(std::string_view jpeg, PictureSize at_least,
   }
   const auto header = ReadHeader(handle.get(), jpeg, error);
   if (!header || !WithinLimits(header->size, limits, error)) return std::nullopt;
-  if (header->colorspace == TJCS_CMYK || header->colorspace == TJCS_YCCK) {
-    error = "CMYK pictures are not converted";
-    return std::nullopt;
-  }
+  const bool cmyk = header->colorspace == TJCS_CMYK || header->colorspace == TJCS_YCCK;
   RgbPicture picture;
   picture.size = DecodeSize(header->size, at_least);
-  picture.pixels.resize(static_cast<std::size_t>(picture.size.width) * picture.size.height *
-                        kChannels);
-  // A warning means a damaged or truncated picture: refused, not shown half grey.
-  if (tjDecompress2(handle.get(), Bytes(jpeg), jpeg.size(), picture.pixels.data(),
-                    picture.size.width, 0, picture.size.height, TJPF_RGB,
-                    TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS) != 0) {
+  const std::size_t pixel_count =
+      static_cast<std::size_t>(picture.size.width) * picture.size.height;
+  std::vector<std::uint8_t> decoded(pixel_count * (cmyk ? 4 : kChannels));
+  // A warning in the data means a damaged or truncated picture: refused, not shown half grey.
+  // A file whose header already warns is decoded through its warnings, but only when it is
+  // whole, ending with its end-of-image marker.
+  int flags = TJFLAG_STOPONWARNING | TJFLAG_LIMITSCANS;
+  if (header->warning) {
+    if (jpeg.size() < 2 || jpeg.substr(jpeg.size() - 2) != std::string_view("\xFF\xD9", 2)) {
+      error = "the JPEG data is damaged (" + LastError(handle.get()) + ")";
+      return std::nullopt;
+    }
+    flags = TJFLAG_LIMITSCANS;
+  }
+  const int result =
+      tjDecompress2(handle.get(), Bytes(jpeg), jpeg.size(), decoded.data(), picture.size.width, 0,
+                    picture.size.height, cmyk ? TJPF_CMYK : TJPF_RGB, flags);
+  // Without stopping on warnings the decoder still reports them, after decoding everything.
+  if (result != 0 && !(header->warning && tjGetErrorCode(handle.get()) == TJERR_WARNING)) {
     error = "the JPEG data is damaged (" + LastError(handle.get()) + ")";
     return std::nullopt;
   }
+  picture.pixels = cmyk ? CmykToRgb(decoded, HasAdobeMarker(jpeg)) : std::move(decoded);
   return picture;
 }
 

@@ -51,11 +51,11 @@ JpegResult ReadJpegFile(const std::filesystem::path& file, const PictureLimits& 
 std::optional<PictureSize> JpegHeaderSize(std::string_view jpeg);
 
 // `jpeg` decoded, drawn stretched onto `target` (both sides at least 1 pixel) and encoded with
-// kDefaultJpegQuality. A JPEG that is damaged or truncated (any decoder warning), above the
-// limits, or in CMYK is refused.
+// kDefaultJpegQuality. A JPEG that is damaged or truncated (any decoder warning in its data) or
+// above the limits is refused. CMYK pictures are converted to RGB.
 JpegResult ScaleJpeg(std::string_view jpeg, PictureSize target, const PictureLimits& limits = {});
 
-// The pixels of `jpeg` (any colour space but CMYK), or nothing when it cannot be decoded whole.
+// The pixels of `jpeg` (CMYK converted to RGB), or nothing when it cannot be decoded whole.
 std::optional<RgbPicture> DecodeJpeg(std::string_view jpeg, const PictureLimits& limits = {});
 
 // `picture` as JPEG data; empty when it cannot be encoded (a size of 0, too few pixels).

@@ -2,6 +2,7 @@
 #include "platform/picture.h"
 
 #include <gtest/gtest.h>
+#include <turbojpeg.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -90,6 +91,45 @@ TEST(PictureTest, ScalesStretchedToTheTargetSize) {
     ExpectColourNear(*pixels, w / 4, 3 * h / 4, kBlue);
     ExpectColourNear(*pixels, 3 * w / 4, 3 * h / 4, kWhite);
   }
+}
+
+// Print workflows write CMYK with an Adobe marker, inverted (255 = no ink); the encoder here
+// writes that marker too. Left half: no ink (white); right half: full cyan.
+TEST(PictureTest, ConvertsCmykPictures) {
+  const int width = 64, height = 32;
+  std::vector<std::uint8_t> cmyk(std::size_t(width) * height * 4, 255);
+  for (int y = 0; y < height; ++y) {
+    for (int x = width / 2; x < width; ++x) cmyk[(std::size_t(y) * width + x) * 4] = 0;
+  }
+  tjhandle handle = tjInitCompress();
+  unsigned char* buffer = nullptr;
+  unsigned long length = 0;
+  ASSERT_EQ(tjCompress2(handle, cmyk.data(), width, 0, height, TJPF_CMYK, &buffer, &length,
+                        TJSAMP_444, 95, 0),
+            0);
+  const std::string jpeg(reinterpret_cast<const char*>(buffer), length);
+  tjFree(buffer);
+  tjDestroy(handle);
+
+  const auto picture = DecodeJpeg(jpeg);
+  ASSERT_TRUE(picture.has_value());
+  ExpectColourNear(*picture, 8, 16, {255, 255, 255});
+  ExpectColourNear(*picture, 56, 16, {0, 255, 255});
+  const JpegResult scaled = ScaleJpeg(jpeg, {32, 16});
+  EXPECT_TRUE(scaled.ok()) << scaled.error;
+}
+
+// A header warning (here an unknown JFIF revision) does not make an intact picture unreadable.
+TEST(PictureTest, AcceptsHeaderWarnings) {
+  std::string jpeg = EncodeJpeg(Quarters({64, 48}));
+  const std::size_t jfif = jpeg.find(std::string("JFIF\0", 5));
+  ASSERT_NE(jfif, std::string::npos);
+  jpeg[jfif + 5] = 2;  // major revision
+  EXPECT_EQ(JpegHeaderSize(jpeg), (PictureSize{64, 48}));
+  const JpegResult scaled = ScaleJpeg(jpeg, {32, 24});
+  EXPECT_TRUE(scaled.ok()) << scaled.error;
+  // The same file cut short is still refused.
+  EXPECT_FALSE(ScaleJpeg(jpeg.substr(0, jpeg.size() / 2), {32, 24}).ok());
 }
 
 TEST(PictureTest, RefusesDataItCannotScaleSafely) {
