@@ -11,7 +11,7 @@ namespace {
 
 // The languages whose alarm-type texts the chain refreshes at its end, in this order.
 constexpr std::array<std::string_view, 8> kRefreshLanguages = {"fin", "eng", "swe", "fra",
-                                                              "ger", "dut", "hun", "nor"};
+                                                               "ger", "dut", "hun", "nor"};
 
 constexpr std::int32_t kEntryOf6410Flag = 6410;
 
@@ -37,9 +37,9 @@ std::int32_t ReadDatabaseVersion(Database& db) {
   return version != 0 ? version : VersionFromRow(db, "DBVersion");
 }
 
-void WriteDatabaseVersion(Database& db, std::int32_t version) {
-  db.ExecuteStatement("Update param set VAL = " + std::to_string(version) +
-                      " WHERE NAME = \"DBVERSION\" or NAME = \"DBVersion\"");
+bool WriteDatabaseVersion(Database& db, std::int32_t version) {
+  return db.ExecuteStatement("Update param set VAL = " + std::to_string(version) +
+                             " WHERE NAME = \"DBVERSION\" or NAME = \"DBVersion\"");
 }
 
 std::vector<StepEntry> PlannedSteps(std::span<const StepEntry> table, std::int32_t version) {
@@ -59,9 +59,9 @@ bool RunVersionChain(Database& db, platform::RegistryHive& current_user,
   view.SetMessageText("Updating database file...");
   view.ProcessPendingEvents();
   const platform::LocalDateTime now = db.GetClock().Now();
-  db.Log().Note("upgrade of " + state.main_database_path + ", " +
-                DateTime{now.year, now.month, now.day, now.hour, now.minute, now.second, 0}
-                    .ToSqlText());
+  db.Log().Note(
+      "upgrade of " + state.main_database_path + ", " +
+      DateTime{now.year, now.month, now.day, now.hour, now.minute, now.second, 0}.ToSqlText());
 
   if (!db.OpenMainDatabase()) {
     view.ShowErrorBox("Error in connecting to Harbo database in " + state.main_database_path);
@@ -117,14 +117,21 @@ bool RunVersionChain(Database& db, platform::RegistryHive& current_user,
         return false;
       }
       state.database_version = entry.successor;
-      WriteDatabaseVersion(db, state.database_version);
+      if (!WriteDatabaseVersion(db, state.database_version)) {
+        db.Log().Note("step " + std::to_string(entry.version) + " is done, but the new version " +
+                      std::to_string(entry.successor) + " could not be stored: the upgrade stops");
+        state.database_version = entry.version;  // what the database still says
+        view.StepFinished(entry, ChainView::StepOutcome::kFailed);
+        return false;
+      }
       db.Log().Note("step " + std::to_string(entry.version) + " done: version " +
                     std::to_string(state.database_version));
       view.StepFinished(entry, ChainView::StepOutcome::kDone);
     }
     if (state.alarm_text_refresh) {
       for (std::string_view language : kRefreshLanguages) {
-        db.Log().Note("alarm-type texts of " + std::string(language) + " from the reference database");
+        db.Log().Note("alarm-type texts of " + std::string(language) +
+                      " from the reference database");
         CopyAlarmTypeLanguage(db, language);
       }
     }

@@ -34,7 +34,9 @@ struct StepEntry {
   std::int32_t successor;
   StepRoutine routine;  // nullptr while the step is not built yet
 
-  bool Matches(std::int32_t v) const { return v == version || (second_version != 0 && v == second_version); }
+  bool Matches(std::int32_t v) const {
+    return v == version || (second_version != 0 && v == second_version);
+  }
 };
 
 // The oldest database version the chain accepts.
@@ -54,7 +56,9 @@ class ChainView {
 
 // The stored version (DBVERSION, or DBVersion in older databases); 0 when it cannot be read.
 std::int32_t ReadDatabaseVersion(Database& db);
-void WriteDatabaseVersion(Database& db, std::int32_t version);
+// True when the version was stored. The chain stops when it was not: a later run would repeat
+// steps that already ran, and some of them (3201, 3501) must not run twice.
+bool WriteDatabaseVersion(Database& db, std::int32_t version);
 
 // The entries that a database at `version` runs, in order.
 std::vector<StepEntry> PlannedSteps(std::span<const StepEntry> table, std::int32_t version);

@@ -1,9 +1,10 @@
 // The version chain over a table of stand-in steps, and the real step table's shape.
+#include "engine/version_chain.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "engine/version_chain.h"
 #include "steps/step_table.h"
 #include "test_database.h"
 
@@ -29,9 +30,9 @@ bool StandInStep(StepContext& context) {
   return version != script.fail_at;
 }
 
-constexpr StepEntry kTable[] = {
-    {3101, 0, 3111, StandInStep}, {3111, 0, 5100, StandInStep},    {5100, 5101, 6400, StandInStep},
-    {6400, 6410, 6450, StandInStep}, {6450, 0, 7000, nullptr}, {7000, 0, 7430, StandInStep}};
+constexpr StepEntry kTable[] = {{3101, 0, 3111, StandInStep},    {3111, 0, 5100, StandInStep},
+                                {5100, 5101, 6400, StandInStep}, {6400, 6410, 6450, StandInStep},
+                                {6450, 0, 7000, nullptr},        {7000, 0, 7430, StandInStep}};
 
 class RecordingView final : public ChainView {
  public:
@@ -101,7 +102,8 @@ TEST_F(ChainTest, RunsMatchingStepsInOrderAndWritesEachVersion) {
   EXPECT_EQ(script.ran, (std::vector<int>{3101, 3111, 5100, 6400}));
   EXPECT_EQ(main.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), "6450");
   EXPECT_TRUE(h.log.Contains("step 6450 is not built yet: the upgrade stops at version 6450"));
-  EXPECT_TRUE(h.log.Contains("ok      Update param set VAL = 3111 WHERE NAME = \"DBVERSION\" or NAME = \"DBVersion\""));
+  EXPECT_TRUE(h.log.Contains(
+      "ok      Update param set VAL = 3111 WHERE NAME = \"DBVERSION\" or NAME = \"DBVersion\""));
   EXPECT_EQ(view_.messages, (std::vector<std::string>{"Updating database file..."}));
   EXPECT_EQ(view_.pending_events, 1);
   EXPECT_TRUE(view_.errors.empty());
@@ -145,6 +147,23 @@ TEST_F(ChainTest, FailedStepLeavesItsVersionAndTheNextRunResumesThere) {
   EXPECT_EQ(main.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), "6400");
 }
 
+// A version that cannot be stored stops the chain: the next run must not repeat a step that ran.
+TEST_F(ChainTest, VersionThatCannotBeStoredStopsTheChain) {
+  auto main = Main("chain_write_fails",
+                   "INSERT INTO PARAM VALUES ('DBVERSION', '3101');"
+                   "CREATE EXCEPTION VERSION_REFUSED 'version refused';"
+                   "SET TERM ^ ;"
+                   "CREATE TRIGGER PARAM_REFUSE FOR PARAM BEFORE UPDATE AS BEGIN"
+                   "  IF (NEW.VAL = '5100') THEN EXCEPTION VERSION_REFUSED; END^"
+                   "SET TERM ; ^");
+  EngineHarness h(main, setup_folder_);
+  EXPECT_FALSE(Run(h));
+  EXPECT_EQ(script.ran, (std::vector<int>{3101, 3111}));
+  EXPECT_EQ(main.Text("SELECT VAL FROM PARAM WHERE NAME = 'DBVERSION'"), "3111");
+  EXPECT_EQ(h.state.database_version, 3111);
+  EXPECT_TRUE(h.log.Contains("step 3111 is done, but the new version 5100 could not be stored"));
+}
+
 TEST_F(ChainTest, VersionRowInEitherSpelling) {
   constexpr StepEntry kOneStep[] = {{6450, 0, 7430, StandInStep}};
   auto old_only = Main("chain_old_name", "INSERT INTO PARAM VALUES ('DBVersion', '6450');");
@@ -179,9 +198,10 @@ TEST_F(ChainTest, RefusedDatabasesGiveTheirMessagesAndStayAsTheyWere) {
     const auto before = main.Rows("SELECT NAME, VAL FROM PARAM");
     EngineHarness h(main, setup_folder_);
     EXPECT_FALSE(Run(h));
-    const std::string expected = c.message == "connection"
-                                     ? "Error in connecting to Harbo database in " + main.Path().string()
-                                     : c.message;
+    const std::string expected =
+        c.message == "connection"
+            ? "Error in connecting to Harbo database in " + main.Path().string()
+            : c.message;
     EXPECT_EQ(view_.errors, (std::vector<std::string>{expected}));
     EXPECT_EQ(main.Rows("SELECT NAME, VAL FROM PARAM"), before);
   }
@@ -192,7 +212,8 @@ TEST_F(ChainTest, RefusedDatabasesGiveTheirMessagesAndStayAsTheyWere) {
   EngineHarness h(no_param, setup_folder_);
   h.state.main_database_path = missing;
   EXPECT_FALSE(Run(h));
-  EXPECT_EQ(view_.errors, (std::vector<std::string>{"Error in connecting to Harbo database in " + missing}));
+  EXPECT_EQ(view_.errors,
+            (std::vector<std::string>{"Error in connecting to Harbo database in " + missing}));
 }
 
 TEST_F(ChainTest, MissingReferenceDatabaseNamesTheSetupFolder) {
@@ -224,7 +245,8 @@ TEST_F(ChainTest, AlarmTextsAreRefreshedOnceAtTheEnd) {
   EngineHarness h(main, setup_folder_);
   EXPECT_TRUE(RunVersionChain(h.db, h.current_user, kRefreshing, view_));
   int copies = 0;
-  for (const auto& e : h.log.Entries()) copies += e.find("alarm-type texts of fin") != std::string::npos;
+  for (const auto& e : h.log.Entries())
+    copies += e.find("alarm-type texts of fin") != std::string::npos;
   EXPECT_EQ(copies, 1);
   EXPECT_EQ(main.Text("SELECT NAMEFIN FROM ALARMTYPE WHERE TYPEN = 1"), "H\xE4t\xE4");
   EXPECT_EQ(main.Text("SELECT NAMEGER FROM ALARMTYPE WHERE TYPEN = 1"), "Notruf");
