@@ -147,6 +147,12 @@ int main(int argc, char** argv) {
   harbo::engine::Database db(state, machine, clock, *log);
   if (options->info) return PrintInfo(db);
 
+  // Without the old server's registry its settings would be taken as defaults: say so.
+  if (!std::filesystem::exists(machine.CurrentUserHive())) {
+    std::cout << "No registry file " << machine.CurrentUserHive().string()
+              << ": the current user's registry is taken as empty (HARBO_ROOT names the machine "
+                 "root that holds user.reg).\n";
+  }
   // A hive that cannot be read stops the run before the database is touched.
   std::optional<harbo::platform::RegistryHive> current_user;
   try {
