@@ -4,22 +4,25 @@
 //     forwarding columns and the manual filter codes in PARAM; a value it cannot use stops the
 //     step here, with the value named in the upgrade log;
 //  2. schema: object, alarm-type, location and event columns; the tables ROUTERULES and ROUTE;
-//  3. the protocols EMAIL and SMS and the systems "Email" and "SMS" above the highest one;
-//  4. the telnet address into every system on port 101;
-//  5. the route "Main", the route "System alarms" where system alarms went elsewhere, and their
-//     numbers into \Transfer; the legacy key is saved;
-//  6. the manual filter codes in PARAM to seconds;
-//  7. objects: position codes 11-15 to recipient lists, transfer systems to "CAL" routes.
+//  3. every route: "Main", "System alarms" where system alarms went elsewhere, and one "CAL"
+//     route per transfer system that objects forward to; a route that cannot be stored stops the
+//     step here, while nothing points to it yet (the legacy key and the objects unchanged);
+//  4. the protocols EMAIL and SMS and the systems "Email" and "SMS" above the highest Syst<n>;
+//  5. the telnet address into every system on port 101;
+//  6. the numbers of "Main" and "System alarms" into \Transfer; the legacy key is saved;
+//  7. the manual filter codes in PARAM to seconds;
+//  8. objects: position codes 11-15 to recipient lists, transfer systems to their "CAL" routes.
 //
-// Running it again after a failure part-way (a database or disk error) repeats nothing that was
-// done: systems with the protocols EMAIL and SMS are not added twice; a route an earlier run
-// stored is found by its name, kind and first condition and used again under its number; the
-// seconds rows already in PARAM keep their key. The objects are the one thing that cannot be
-// recognised afterwards, since a route number in FWDSYSTEM looks like a system number; so all of
-// them change in one transaction, as the step's last change, and a failed run leaves none of them
-// converted.
+// Running it again after a failure part-way (a route that cannot be stored, a database or disk
+// error) repeats nothing that was done: systems with the protocols EMAIL and SMS are not added
+// twice; a route an earlier run stored is found by its name, kind and first condition and used
+// again under its number; the seconds rows already in PARAM keep their key. The objects are the one
+// thing that cannot be recognised afterwards, since a route number in FWDSYSTEM looks like a system
+// number; so all of them change in one transaction, as the step's last change, and a failed run
+// leaves none of them converted.
 #include "steps/step_3501.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <map>
@@ -113,6 +116,19 @@ struct LegacyKeyInputs {
   std::vector<std::int32_t> telnet_systems;  // listed systems whose SerPort is the telnet port
 };
 
+// What the step reads before it changes anything.
+struct StepInputs {
+  LegacyKeyInputs key;
+  std::vector<std::int64_t> object_systems;  // see ReadObjectSystems
+};
+
+// The routes of step 3, all stored.
+struct StoredRoutes {
+  int calendar = 0;  // "Main"
+  SystemAlarmRouting system_alarms;
+  std::map<std::int64_t, int> of_system;  // transfer system number -> its "CAL" route
+};
+
 OldTransferSettings ReadOldTransferSettings(const RegistryHive& hive) {
   OldTransferSettings old;
   const auto transfer = hive.OpenKey(legacy::LegacyKeyPath("Transfer"));
@@ -162,10 +178,12 @@ LegacyKeyInputs ReadLegacyKey(const RegistryHive& hive) {
   return inputs;
 }
 
-// Reads every object's forwarding columns as the conversion reads them. Throws DatabaseError
-// when the objects or one of their values cannot be read.
-void CheckObjectsReadable(Database& db) {
+// Reads every object's forwarding columns as the conversion reads them, and returns the transfer
+// systems (FWDSYSTEM above 0) the objects forward to, each once, in the order objects first name
+// them. Throws DatabaseError when the objects or one of their values cannot be read.
+std::vector<std::int64_t> ReadObjectSystems(Database& db) {
   LiveQuery& objects = db.MainQuery();
+  std::vector<std::int64_t> systems;
   std::string where = "objects";  // what the upgrade log names when a read fails
   try {
     for (objects.Open(kObjectsQuery); !objects.Eof(); objects.Next()) {
@@ -173,7 +191,10 @@ void CheckObjectsReadable(Database& db) {
       where = "object " + object;
       objects.AsInteger("fwdpos");
       objects.Value("fwdnbr");
-      objects.AsInteger("fwdsystem");
+      const std::int64_t system = objects.AsInteger("fwdsystem");
+      if (system > 0 && std::find(systems.begin(), systems.end(), system) == systems.end()) {
+        systems.push_back(system);
+      }
       where = "the row after object " + object;
     }
   } catch (const DatabaseError& e) {
@@ -181,13 +202,13 @@ void CheckObjectsReadable(Database& db) {
     throw DatabaseError(where + " cannot be read: " + e.what());
   }
   objects.Close();
+  return systems;
 }
 
-// The two systems step 3501 adds, above the highest one. Each is left out when a listed system
-// has its protocol already: EMAIL and SMS come with this step, so that system was added by an
-// earlier run that failed further on.
-void AddEmailAndSmsSystems(RegistryHive& hive, const legacy::TSysteemiNimet& systems,
-                           Database& db) {
+// The two systems step 3501 adds, above the highest one. Each is left out when a system has its
+// protocol already: EMAIL and SMS come with this step, so that system was added by an earlier run
+// that failed further on.
+void AddEmailAndSmsSystems(RegistryHive& hive, Database& db) {
   WriteTransferProtocol(hive, "EMAIL", {"EMAIL", "Email", false, "email", 4});
   WriteTransferProtocol(hive, "SMS", {"SMS", "SMS", false, "sms", 1});
 
@@ -203,13 +224,13 @@ void AddEmailAndSmsSystems(RegistryHive& hive, const legacy::TSysteemiNimet& sys
   sms.protocol = "SMS";
   sms.success_ack = true;
 
-  int next = systems.empty() ? 1 : systems.back().number + 1;
+  std::int64_t next = HighestTransferSystemNumber(hive) + 1;
   for (const TSiirtoSyst* system : {&email, &sms}) {
-    if (HasSystemWithProtocol(hive, systems, system->protocol)) {
+    if (HasSystemWithProtocol(hive, system->protocol)) {
       db.Log().Note("transfer system \"" + system->name + "\" of an earlier run kept");
       continue;
     }
-    WriteTransferSystem(hive, static_cast<std::uint8_t>(next), *system);
+    WriteTransferSystem(hive, next, *system);
     db.Log().Note("transfer system Syst" + std::to_string(next) + " \"" + system->name +
                   "\" added");
     ++next;
@@ -292,12 +313,11 @@ std::string SystemName(const legacy::TSysteemiNimet& systems, std::int64_t numbe
 }
 
 // Every object's forwarding: position codes become recipient lists, a transfer system becomes
-// the route made for it (one per system number, shared by its objects). The row changes are held
-// and written together in one transaction. Throws DatabaseError when the objects cannot be read
-// or written; no object is changed then.
-void ConvertObjectForwarding(Database& db, const legacy::TSysteemiNimet& systems) {
+// the route stored for it. The row changes are held and written together in one transaction.
+// Throws DatabaseError when the objects cannot be read or written, or an object forwards to a
+// system that has no route; no object is changed then (closing the query drops held changes).
+void ConvertObjectForwarding(Database& db, const std::map<std::int64_t, int>& routes) {
   LiveQuery& objects = db.MainQuery();
-  std::map<std::int64_t, int> routes;  // transfer system number -> its "CAL" route
   for (objects.Open(kObjectsQuery); !objects.Eof(); objects.Next()) {
     const std::int64_t fwd_pos = objects.AsInteger("fwdpos");
     const std::int64_t system = objects.AsInteger("fwdsystem");
@@ -310,12 +330,14 @@ void ConvertObjectForwarding(Database& db, const legacy::TSysteemiNimet& systems
       objects.SetField("fwdpos", kConvertedPosition);
     }
     if (system > 0) {
-      int& route = routes[system];
-      if (route <= 0) {
-        TSiirtoKalenteri calendar = DailyRoute(static_cast<std::int32_t>(system), true);
-        route = StoreRouteOnce(db, "CAL " + SystemName(systems, system), calendar);
+      // Only an object added while the step ran can name a system without a route.
+      const auto route = routes.find(system);
+      if (route == routes.end()) {
+        throw DatabaseError("object " + std::to_string(objects.AsInteger("objectn")) +
+                            " forwards to transfer system " + std::to_string(system) +
+                            ", which has no route");
       }
-      objects.SetField("fwdsystem", std::int64_t{route});
+      objects.SetField("fwdsystem", std::int64_t{route->second});
     }
   }
   objects.ApplyRowChanges();
@@ -374,17 +396,17 @@ std::vector<ManualFilterTime> ReadManualFilterTimes(Database& db) {
 
 // Step 1: everything that can stop the step for a value it cannot use. False, with the value
 // named in the upgrade log, when something is wrong; nothing is changed either way.
-bool ReadInputs(engine::StepContext& context, LegacyKeyInputs& inputs) {
+bool ReadInputs(engine::StepContext& context, StepInputs& inputs) {
   Database& db = context.db;
   try {
-    inputs = ReadLegacyKey(context.current_user);
+    inputs.key = ReadLegacyKey(context.current_user);
   } catch (const platform::RegistryError& e) {
     db.Log().Note(std::string("step 3501 stopped, legacy settings not saved: ") + e.what() +
                   "; nothing was changed");
     return false;
   }
   try {
-    CheckObjectsReadable(db);
+    inputs.object_systems = ReadObjectSystems(db);
   } catch (const DatabaseError& e) {
     db.Log().Note(std::string("step 3501 stopped, nothing was changed: ") + e.what());
     return false;
@@ -400,19 +422,45 @@ bool ReadInputs(engine::StepContext& context, LegacyKeyInputs& inputs) {
   return true;
 }
 
-// Steps 2 to 7. Registry and database errors that no step handles itself escape.
-bool ConvertToRoutes(engine::StepContext& context, const LegacyKeyInputs& inputs) {
+// False, with the route named in the upgrade log: a route that cannot be stored stops the step.
+bool RouteNotStored(Database& db, std::string_view name) {
+  db.Log().Note("step 3501 stopped, legacy settings not changed, no object converted: route \"" +
+                std::string(name) + "\" not stored");
+  return false;
+}
+
+// Step 3: every route the legacy key and the objects will point to. False when one cannot be
+// stored: pointing to it would lose that forwarding for good (the routes stored until then are
+// found again by a later run).
+bool StoreRoutes(Database& db, const StepInputs& inputs, StoredRoutes& routes) {
+  routes.calendar = StoreMainRoute(db, inputs.key.old);
+  if (routes.calendar <= 0) return RouteNotStored(db, "Main");
+  routes.system_alarms = RouteSystemAlarms(db, inputs.key.old, routes.calendar);
+  if (routes.system_alarms.sa_calendar <= 0) return RouteNotStored(db, "System alarms");
+  for (const std::int64_t system : inputs.object_systems) {
+    const std::string name = "CAL " + SystemName(inputs.key.systems, system);
+    TSiirtoKalenteri route = DailyRoute(static_cast<std::int32_t>(system), true);
+    const int number = StoreRouteOnce(db, name, route);
+    if (number <= 0) return RouteNotStored(db, name);
+    routes.of_system[system] = number;
+  }
+  return true;
+}
+
+// Steps 2 to 8. Registry and database errors that no step handles itself escape.
+bool ConvertToRoutes(engine::StepContext& context, const StepInputs& inputs) {
   Database& db = context.db;
   RegistryHive& hive = context.current_user;
   RunStatements(db, kSchemaStatements);
-  AddEmailAndSmsSystems(hive, inputs.systems, db);
-  GiveTelnetAddress(hive, inputs);
-  const int calendar = StoreMainRoute(db, inputs.old);
-  WriteRouteNumbers(hive, calendar, RouteSystemAlarms(db, inputs.old, calendar));
+  StoredRoutes routes;
+  if (!StoreRoutes(db, inputs, routes)) return false;
+  AddEmailAndSmsSystems(hive, db);
+  GiveTelnetAddress(hive, inputs.key);
+  WriteRouteNumbers(hive, routes.calendar, routes.system_alarms);
   // Saved before the objects, so that the objects' one transaction is the step's last change.
   hive.Save();
   if (!ConvertManualFilterCodes(db)) return false;
-  ConvertObjectForwarding(db, inputs.systems);
+  ConvertObjectForwarding(db, routes.of_system);
   return true;
 }
 
@@ -420,7 +468,7 @@ bool ConvertToRoutes(engine::StepContext& context, const LegacyKeyInputs& inputs
 
 bool Step3501(engine::StepContext& context) {
   Database& db = context.db;
-  LegacyKeyInputs inputs;
+  StepInputs inputs;
   if (!ReadInputs(context, inputs)) return false;
   bool converted = false;
   try {

@@ -35,17 +35,21 @@ void OpenWithRetry(Database& db, LiveQuery& query, const std::string& sql) {
 
 // The statements of a route that is not stored yet: its ROUTE row and 15 inactive rules, which
 // the rules pass then fills. The name is quoted, so that a name with a double quote is stored as
-// it is instead of leaving the rules without their route.
-void InsertRoute(Database& db, const std::string& number, std::string_view name, bool all_types) {
-  db.ExecuteStatement2("INSERT INTO Route (TableN, RouteName, IsActive, AllTypes) VALUES (" +
-                       number + ", " + engine::QuotedSqlText(name) + ", 1, " +
-                       (all_types ? "1" : "0") + ")");
+// it is. False, with no rule written, when the ROUTE row is refused: rules without their route
+// would forward nothing.
+bool InsertRoute(Database& db, const std::string& number, std::string_view name, bool all_types) {
+  if (!db.ExecuteStatement2("INSERT INTO Route (TableN, RouteName, IsActive, AllTypes) VALUES (" +
+                            number + ", " + engine::QuotedSqlText(name) + ", 1, " +
+                            (all_types ? "1" : "0") + ")")) {
+    return false;
+  }
   for (int position = 1; position <= TSiirtoKalenteri::kConditionCount; ++position) {
     db.ExecuteStatement2(
         "INSERT INTO RouteRules (RouteN, SubPos, IsActive, Days, StartTime, EndTime, FwdSystem, "
         "Recipients, Repetitions) VALUES (" +
         number + ", " + std::to_string(position) + ", 0, 0, 0, 0, 0, \"\", 10)");
   }
+  return true;
 }
 
 // Activates every rule of the route with the values of its condition. A rule that cannot be
@@ -85,8 +89,8 @@ void WriteRules(Database& db, const std::string& number, TSiirtoKalenteri& route
 }
 
 // Stores route.table_n (above 0): its ROUTE row, found and updated or inserted with 15 rules, then
-// every rule with the values of its condition.
-void WriteRoute(Database& db, TSiirtoKalenteri& route) {
+// every rule with the values of its condition. False when the ROUTE row is not there.
+bool WriteRoute(Database& db, TSiirtoKalenteri& route) {
   const std::string number = std::to_string(route.table_n);
   const std::string& name = route.route_name;
   LiveQuery& query = db.SecondQuery();
@@ -103,10 +107,11 @@ void WriteRoute(Database& db, TSiirtoKalenteri& route) {
   } catch (const DatabaseError& e) {
     db.Log().Note("route " + number + " not read: " + e.what());
   }
-  if (!present) InsertRoute(db, number, name, route.all_types);
-  WriteRules(db, number, route);
+  if (!present) present = InsertRoute(db, number, name, route.all_types);
+  if (present) WriteRules(db, number, route);
   query.Close();
-  db.Log().Note("route " + number + " \"" + name + "\" stored");
+  db.Log().Note("route " + number + " \"" + name + (present ? "\" stored" : "\" not stored"));
+  return present;
 }
 
 }  // namespace
@@ -139,9 +144,8 @@ int StoreRoute(Database& db, std::string_view name, TSiirtoKalenteri& route) {
   const int n = NextCounterValue(db, kRouteCounter);
   route.table_n = n;
   route.route_name = name;
-  if (n <= 0) return n;
-  WriteRoute(db, route);
-  return n;
+  if (n <= 0 || !WriteRoute(db, route)) route.table_n = -1;
+  return route.table_n;
 }
 
 int FindStoredRoute(Database& db, std::string_view name, const TSiirtoKalenteri& route) {
@@ -172,8 +176,8 @@ int StoreRouteOnce(Database& db, std::string_view name, TSiirtoKalenteri& route)
                 "\" of an earlier run is stored again");
   route.table_n = stored;
   route.route_name = name;
-  WriteRoute(db, route);
-  return stored;
+  if (!WriteRoute(db, route)) route.table_n = -1;
+  return route.table_n;
 }
 
 }  // namespace harbo::steps

@@ -40,8 +40,9 @@ int NextCounterValue(engine::Database& db, std::string_view name);
 
 // Numbers the route from the counter "ROUTE", names it, and stores its ROUTE row and its 15
 // ROUTERULES rows, all active, each with the values of its condition. Returns the route number,
-// also left in route.table_n; a number not above 0 (the counter failed) stores nothing. Database
-// errors are logged and swallowed.
+// also left in route.table_n, or -1 when the route is not stored: the counter failed, or its
+// ROUTE row is missing and cannot be inserted (no rules are written then; the number handed out
+// stays unused). A rule that cannot be written is logged and keeps its stored values.
 int StoreRoute(engine::Database& db, std::string_view name, TSiirtoKalenteri& route);
 
 // The route that an earlier run of step 3501, which failed further on, stored for the same
@@ -51,7 +52,7 @@ int FindStoredRoute(engine::Database& db, std::string_view name, const TSiirtoKa
 
 // StoreRoute for a step that is run again after a failure: a route FindStoredRoute finds is
 // stored again under its own number (its row and rules take the route's values) instead of
-// numbering a second one.
+// numbering a second one. -1, as from StoreRoute, when the route is not stored.
 int StoreRouteOnce(engine::Database& db, std::string_view name, TSiirtoKalenteri& route);
 
 }  // namespace harbo::steps

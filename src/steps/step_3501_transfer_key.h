@@ -1,13 +1,13 @@
 // Transfer systems and protocols that steps 3501 and 4101 write into the legacy settings key
-// (HKEY_CURRENT_USER). The key itself, its path helper and ReadTransferSystemList are those of
-// the legacy settings import (legacy/). The hive holds the changes until the step saves it.
+// (HKEY_CURRENT_USER), and the Syst<n> keys found there. The key itself and its path helper are
+// those of the legacy settings import (legacy/). The hive holds the changes until the step saves
+// it.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 
 namespace harbo::steps {
@@ -41,18 +41,25 @@ struct TSiirtoSyst {
 };
 
 // The path of \Transfer\Systems\Syst<n> below the root, for opening it.
-std::string TransferSystemKeyPath(int n);
+std::string TransferSystemKeyPath(std::int64_t n);
 
-// Whether one of the listed systems has the Protocol `protocol`. A Protocol value of another type
-// than REG_SZ counts as another protocol: the steps that ask never read it otherwise.
-bool HasSystemWithProtocol(const platform::RegistryHive& hive,
-                           const legacy::TSysteemiNimet& systems, std::string_view protocol);
+// The highest n of the \Transfer\Systems\Syst<n> keys, 0 when there is none. Every subkey is
+// looked at: the system list of legacy::ReadTransferSystemList stops at Syst99, and a system added
+// above it must not be written over.
+std::int64_t HighestTransferSystemNumber(const platform::RegistryHive& hive);
+
+// Whether one of the \Transfer\Systems\Syst<n> keys (any n) has the Protocol `protocol`. A
+// Protocol value of another type than REG_SZ counts as another protocol: the steps that ask never
+// read it otherwise.
+bool HasSystemWithProtocol(const platform::RegistryHive& hive, std::string_view protocol);
 
 // Writes the protocol into \Transfer\Protocols\<code>, creating the key.
 void WriteTransferProtocol(platform::RegistryHive& hive, std::string_view code,
                            const TEDSProtokolla& protocol);
 
-// Writes the system into \Transfer\Systems\Syst<n>, creating the key.
-void WriteTransferSystem(platform::RegistryHive& hive, std::uint8_t n, const TSiirtoSyst& system);
+// Writes the system into \Transfer\Systems\Syst<n>, creating the key. A system is numbered by a
+// byte: n outside 1..255 throws platform::RegistryError and writes nothing, where a wrapped number
+// would write over Syst0 or Syst1.
+void WriteTransferSystem(platform::RegistryHive& hive, std::int64_t n, const TSiirtoSyst& system);
 
 }  // namespace harbo::steps

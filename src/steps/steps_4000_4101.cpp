@@ -10,7 +10,6 @@
 #include "engine/field_value.h"
 #include "engine/sql_text.h"
 #include "legacy/registry_reader.h"
-#include "legacy/settings_records.h"
 #include "platform/registry_hive.h"
 #include "steps/statements.h"
 #include "steps/step_3501_transfer_key.h"
@@ -114,16 +113,18 @@ constexpr FirstScheduleRow kFirstSchedule[] = {
 // Legacy settings key: the HiPath transfer systems
 // ---------------------------------------------------------------------------------------------
 
-// The HiPath protocol and its two systems, numbered above the highest system of the key, saved.
-// The systems are added once: a system with the protocol SMS-HIVOICE, which only this step
-// writes, shows that an earlier run (which failed further on) added them. False, with the error
-// in the upgrade log, when the key cannot be read or saved.
+// The HiPath protocol and its two systems, numbered above the highest Syst<n> key (also above
+// Syst99, where the system list ends), saved. The systems are added once: a system with the
+// protocol SMS-HIVOICE, which only this step writes, shows that an earlier run (which failed
+// further on) added them. False, with the error in the upgrade log, when the key cannot be read
+// or saved.
 bool AddHiPathTransferSystems(engine::StepContext& context) {
   constexpr std::string_view kHiPathProtocol = "SMS-HIVOICE";
   platform::RegistryHive& hive = context.current_user;
   try {
-    const legacy::TSysteemiNimet list = legacy::ReadTransferSystemList(hive);
-    const int highest = list.empty() ? 0 : list.back().number;
+    // Read for its check alone: a system Name of another type than a string stops the step.
+    legacy::ReadTransferSystemList(hive);
+    const std::int64_t highest = HighestTransferSystemNumber(hive);
 
     WriteTransferProtocol(hive, kHiPathProtocol,
                           {.code = std::string(kHiPathProtocol),
@@ -131,7 +132,7 @@ bool AddHiPathTransferSystems(engine::StepContext& context) {
                            .has_center = false,
                            .tms_file_name = "sms-hv",
                            .call_type = 1});
-    if (HasSystemWithProtocol(hive, list, kHiPathProtocol)) {
+    if (HasSystemWithProtocol(hive, kHiPathProtocol)) {
       context.db.Log().Note("step 4101: HiPath transfer systems of an earlier run kept");
     } else {
       TSiirtoSyst system{.name = "SMS + HiPath voice",
@@ -147,12 +148,12 @@ bool AddHiPathTransferSystems(engine::StepContext& context) {
                          .attempt_interval = 20,
                          .num5 = "",
                          .num6 = ""};
-      WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 1), system);
+      WriteTransferSystem(hive, highest + 1, system);
       system.name = "Voice + HiPath digi";
       system.protocol = "VCE2-ACB-A";
       system.num5 = "D2";
       system.num6 = "99,99";
-      WriteTransferSystem(hive, static_cast<std::uint8_t>(highest + 2), system);
+      WriteTransferSystem(hive, highest + 2, system);
     }
     hive.Save();
     return true;

@@ -473,20 +473,90 @@ TEST_F(Step3501InstallationTest, RunAgainAfterADatabaseErrorPartWayGivesTheResul
   ExpectResultOfTheCleanRun(run);
 }
 
+// A ROUTE row the database refuses (here a check on its name): the step fails before anything
+// points to the missing route, whether it is "Main", "System alarms" or a "CAL" route of objects
+// after other "CAL" routes. No object changes, the hive file stays as it was, and no rule is left
+// without its route. The next program run, once the route can be stored, converts every object
+// to a route of the same name and rules as the clean run, with no route stored twice.
+TEST_F(Step3501InstallationTest, RouteThatCannotBeStoredFailsWithObjectsAndLegacyKeyUnchanged) {
+  ASSERT_TRUE(result_);
+  const std::string objects = "SELECT OBJECTN, FWDPOS, FWDNBR, FWDSYSTEM FROM OBJECT ORDER BY 1";
+  // Objects as converted, with the name of their route in place of its number.
+  const std::string converted_objects =
+      "SELECT o.OBJECTN, o.FWDPOS, o.FWDNBR, r.ROUTENAME, IIF(r.TABLEN IS NULL, o.FWDSYSTEM, NULL) "
+      "FROM OBJECT o LEFT JOIN ROUTE r ON r.TABLEN = o.FWDSYSTEM ORDER BY 1";
+  const std::string routes =
+      "SELECT r.ROUTENAME, r.ISACTIVE, r.ALLTYPES, u.SUBPOS, u.ISACTIVE, u.DAYS, u.STARTTIME, "
+      "u.ENDTIME, u.FWDSYSTEM, u.RECIPIENTS, u.REPETITIONS FROM ROUTE r JOIN ROUTERULES u ON "
+      "u.ROUTEN = r.TABLEN ORDER BY 1, 4";
+  const std::string orphan_rules =
+      "SELECT COUNT(*) FROM ROUTERULES u WHERE NOT EXISTS (SELECT 1 FROM ROUTE r WHERE r.TABLEN = "
+      "u.ROUTEN)";
+  int number = 0;
+  for (const char* refused : {"Main", "System alarms", "CAL Telnet"}) {
+    SCOPED_TRACE(refused);
+    StepRun run("step3501_refused" + std::to_string(++number),
+                std::string(kInstallationData) +
+                    "CREATE TABLE ROUTE (TABLEN INTEGER NOT NULL, ROUTENAME VARCHAR(255), ISACTIVE "
+                    "INTEGER DEFAULT 0 NOT NULL, MAXROUTES INTEGER, ALLTYPES INTEGER, PRIMARY KEY "
+                    "(TABLEN), CONSTRAINT REFUSED_NAME CHECK (ROUTENAME <> '" +
+                    refused + "'));",
+                kInstallationKey);
+    const Rows objects_before = run.file.Rows(objects);
+    const std::string hive_before = FileBytes(run.harness.machine.CurrentUserHive());
+
+    EXPECT_FALSE(run.Run());
+    EXPECT_TRUE(run.harness.log.Contains(
+        "step 3501 stopped, legacy settings not changed, no object converted: route \"" +
+        std::string(refused) + "\" not stored"));
+    EXPECT_EQ(run.file.Rows(objects), objects_before);
+    EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) == hive_before)
+        << "the hive file changed";
+    EXPECT_FALSE(run.harness.current_user.HasUnsavedChanges());
+    EXPECT_EQ(run.file.Integer(orphan_rules), 0);
+
+    // The next program run: its own connection and the hive as saved.
+    run.harness.db.ReconnectMainDatabase();
+    run.file.Run("ALTER TABLE ROUTE DROP CONSTRAINT REFUSED_NAME;");
+    run.harness.current_user = RegistryHive::CurrentUser(run.harness.machine);
+    EXPECT_TRUE(run.Run());
+    EXPECT_EQ(run.file.Rows(converted_objects), run_->file.Rows(converted_objects));
+    EXPECT_EQ(run.file.Rows(routes), run_->file.Rows(routes));
+    EXPECT_EQ(run.file.Integer(orphan_rules), 0);
+    const RegistryHive saved = run.Saved();
+    EXPECT_EQ(run.RouteName(static_cast<int>(*Dword(saved, "Transfer", "Calendar"))), "Main");
+    EXPECT_EQ(run.RouteName(static_cast<int>(*Dword(saved, "Transfer", "SACalendar"))),
+              "System alarms");
+    EXPECT_EQ(String(saved, "Transfer\\Systems\\Syst4", "Name"), "Email");
+    EXPECT_EQ(String(saved, "Transfer\\Systems\\Syst5", "Name"), "SMS");
+    EXPECT_FALSE(saved.KeyExists(std::string(kLegacySettingsKey) + "\\Transfer\\Systems\\Syst6"));
+  }
+}
+
 // ---------------------------------------------------------------------------------------------
 
+// The highest number comes from every Syst<n> key, also above Syst99 where the system list ends:
+// a system there is never written over. Names that are no system number do not count.
 TEST(Step3501, NewSystemsGoAboveTheHighestNumber) {
   const struct {
     const char* label;
     const char* systems;
     int first_new;
+    int kept;  // a system whose Name must stay; 0 = none
+    const char* kept_name;
   } kCases[] = {
-      {"no systems", "", 1},
+      {"no systems", "", 1, 0, ""},
       {"Syst1 to Syst4",
        "[K\\Transfer\\Systems\\Syst1]\n[K\\Transfer\\Systems\\Syst2]\n"
        "[K\\Transfer\\Systems\\Syst3]\n[K\\Transfer\\Systems\\Syst4]\n",
-       5},
-      {"only Syst3", "[K\\Transfer\\Systems\\Syst3]\n\"Name\"=\"Kolmas\"\n", 4},
+       5, 0, ""},
+      {"only Syst3", "[K\\Transfer\\Systems\\Syst3]\n\"Name\"=\"Kolmas\"\n", 4, 3, "Kolmas"},
+      {"Syst99 and SYST100 beyond the list",
+       "[K\\Transfer\\Systems\\Syst99]\n\"Name\"=\"Viimeinen\"\n"
+       "[K\\Transfer\\Systems\\SYST100]\n\"Name\"=\"Sata\"\n"
+       "[K\\Transfer\\Systems\\Syst0200]\n[K\\Transfer\\Systems\\Syst300x]\n"
+       "[K\\Transfer\\Systems\\Other400]\n",
+       101, 100, "Sata"},
   };
   int number = 0;
   for (const auto& c : kCases) {
@@ -499,7 +569,27 @@ TEST(Step3501, NewSystemsGoAboveTheHighestNumber) {
     EXPECT_EQ(String(saved, systems + std::to_string(c.first_new + 1), "Name"), "SMS");
     EXPECT_FALSE(saved.KeyExists(std::string(kLegacySettingsKey) + "\\" + systems +
                                  std::to_string(c.first_new + 2)));
+    if (c.kept > 0) {
+      EXPECT_EQ(String(saved, systems + std::to_string(c.kept), "Name"), c.kept_name);
+    }
   }
+}
+
+// A system is numbered by a byte: with Syst254 there is room for Email (Syst255) but not for SMS.
+// The step fails before the key is saved instead of writing a wrapped number.
+TEST(Step3501, NoSystemNumberAboveSyst255) {
+  StepRun run("step3501_syst254",
+              "INSERT INTO OBJECT (OBJECTN, FWDPOS, FWDSYSTEM) VALUES (1, 11, 1);",
+              "[K\\Transfer\\Systems\\Syst1]\n\"Name\"=\"Yksi\"\n"
+              "[K\\Transfer\\Systems\\Syst254]\n\"Name\"=\"Viimeinen\"\n");
+  const std::string hive_before = FileBytes(run.harness.machine.CurrentUserHive());
+  EXPECT_FALSE(run.Run());
+  EXPECT_TRUE(run.harness.log.Contains(
+      "step 3501 stopped, legacy settings not saved: no transfer system number is free for "
+      "\"SMS\": Syst256 is above Syst255"));
+  EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) == hive_before)
+      << "the hive file changed";
+  EXPECT_EQ(run.file.Integer("SELECT FWDPOS * 100 + FWDSYSTEM FROM OBJECT"), 1101);
 }
 
 // Systems numbered with gaps, and objects naming systems above 16 or missing from the key: each
@@ -622,22 +712,30 @@ TEST(Step3501, ObjectsThatCannotBeReadFailTheStepBeforeAnyChange) {
       << "the hive file changed";
 }
 
-// COUNTER "ROUTE" at the largest integer cannot advance: no route is stored, and -1 is what the
-// legacy key and the objects receive.
+// COUNTER "ROUTE" at the largest integer cannot advance: no route is stored, and the step fails
+// before anything points to a route: the object keeps its transfer system and the legacy key
+// stays as it was.
 TEST(Step3501, CounterThatCannotAdvanceStoresNoRoute) {
   StepRun run("step3501_counter",
               "INSERT INTO COUNTER (NAME, VAL) VALUES ('ROUTE', 2147483647);"
               "INSERT INTO OBJECT (OBJECTN, FWDSYSTEM) VALUES (1, 2);",
               "[K\\Transfer]\n\"ActSAType\"=dword:00000003\n\"SystAlarms\"=dword:00000001\n");
-  EXPECT_TRUE(run.Run());
+  const std::string hive_before = FileBytes(run.harness.machine.CurrentUserHive());
+  EXPECT_FALSE(run.Run());
   EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM ROUTE"), 0);
   EXPECT_EQ(run.file.Integer("SELECT COUNT(*) FROM ROUTERULES"), 0);
-  EXPECT_EQ(run.file.Integer("SELECT FWDSYSTEM FROM OBJECT"), -1);
+  EXPECT_EQ(run.file.Integer("SELECT FWDSYSTEM FROM OBJECT"), 2);
   EXPECT_EQ(run.file.Integer("SELECT VAL FROM COUNTER WHERE NAME = 'ROUTE'"), 2147483647);
+  EXPECT_TRUE(FileBytes(run.harness.machine.CurrentUserHive()) == hive_before)
+      << "the hive file changed";
+  EXPECT_FALSE(run.harness.current_user.HasUnsavedChanges());
   const RegistryHive saved = run.Saved();
-  EXPECT_EQ(Dword(saved, "Transfer", "Calendar"), 0xFFFFFFFFu);
-  EXPECT_EQ(Dword(saved, "Transfer", "SACalendar"), 0xFFFFFFFFu);
+  EXPECT_EQ(Dword(saved, "Transfer", "Calendar"), std::nullopt);
+  EXPECT_EQ(Dword(saved, "Transfer", "SACalendar"), std::nullopt);
   EXPECT_TRUE(run.harness.log.Contains("counter ROUTE not advanced"));
+  EXPECT_TRUE(
+      run.harness.log.Contains("step 3501 stopped, legacy settings not changed, no object "
+                               "converted: route \"Main\" not stored"));
 }
 
 // Counter values are committed one by one; a COUNTER that cannot be read is tried three times

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/registry_hive.h"
+#include "steps/step_3501.h"
 #include "test_database.h"
 
 namespace harbo::steps {
@@ -431,6 +432,38 @@ TEST_F(Step4101Test, Step4101RunTwiceDuplicatesNoRow) {
   EXPECT_EQ(harness_->current_user.ReadString(System(1), "Name"), "SMS + HiPath voice");
   EXPECT_EQ(harness_->current_user.ReadString(System(2), "Name"), "Voice + HiPath digi");
   EXPECT_FALSE(harness_->current_user.KeyExists(std::string(kSystems) + "Syst3"));
+}
+
+// With a Syst99 in the key, the last the system list shows, step 3501 puts Email and SMS in
+// Syst100 and Syst101, and step 4101 its systems above them. A repeated run of either step
+// recognises its systems there and adds no second pair.
+TEST_F(Step4101Test, SystemsAboveSyst99AreKeptThroughSteps3501And4101) {
+  Open("step4101_syst99");
+  auto& hive = harness_->current_user;
+  hive.WriteString(hive.CreateKey(std::string(kSystems) + "Syst98"), "Name", "old 98");
+  hive.WriteString(hive.CreateKey(std::string(kSystems) + "Syst99"), "Name", "old 99");
+  auto context = Context();
+  for (const auto step : {Step3501, Step3501, Step4000, Step4001, Step4101, Step4101}) {
+    ASSERT_TRUE(step(context));
+  }
+  EXPECT_TRUE(harness_->log.Contains("transfer system \"SMS\" of an earlier run kept"));
+  EXPECT_TRUE(harness_->log.Contains("step 4101: HiPath transfer systems of an earlier run kept"));
+
+  const auto saved = platform::RegistryHive::CurrentUser(harness_->machine);
+  const std::pair<int, const char*> kSystemsAfter[] = {
+      {98, "old 98"},
+      {99, "old 99"},
+      {100, "Email"},
+      {101, "SMS"},
+      {102, "SMS + HiPath voice"},
+      {103, "Voice + HiPath digi"},
+  };
+  for (const auto& [n, name] : kSystemsAfter) {
+    const auto key = saved.OpenKey(std::string(kSystems) + "Syst" + std::to_string(n));
+    ASSERT_TRUE(key) << "Syst" << n;
+    EXPECT_EQ(saved.ReadString(*key, "Name"), name) << "Syst" << n;
+  }
+  EXPECT_FALSE(saved.KeyExists(std::string(kSystems) + "Syst104"));
 }
 
 // A Name of another type than a string in the legacy key stops the step before it changes the
