@@ -54,12 +54,12 @@ void RunScript(engine::Connection& connection, const std::filesystem::path& scri
 }  // namespace
 
 void BuildDatabase(const std::filesystem::path& database,
-                   const std::vector<std::filesystem::path>& scripts) {
+                   const std::vector<std::filesystem::path>& scripts, bool forced_writes) {
   std::error_code ignored;
   std::filesystem::remove(database, ignored);
   engine::Connection connection(ServerLogin(database));
   try {
-    connection.CreateDatabase();
+    connection.CreateDatabase(forced_writes);
   } catch (const engine::DatabaseError& e) {
     throw BuildError(database.string() + ": cannot create the database: " + e.what());
   }

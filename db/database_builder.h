@@ -18,8 +18,9 @@ class BuildError : public std::runtime_error {
 // statement of the scripts in order, each committed by itself. The scripts are UTF-8 and are
 // stored as Windows-1252. Throws BuildError naming the script and line of the first failure;
 // the half-made database is removed then.
+// Forced writes are off unless asked for (they are on in customers' databases).
 void BuildDatabase(const std::filesystem::path& database,
-                   const std::vector<std::filesystem::path>& scripts);
+                   const std::vector<std::filesystem::path>& scripts, bool forced_writes = false);
 
 // Runs the statements of more scripts on an existing database, as BuildDatabase does.
 void ApplyScripts(const std::filesystem::path& database,

@@ -351,14 +351,14 @@ void Connection::Attach() {
   });
 }
 
-void Connection::CreateDatabase(unsigned page_size) {
+void Connection::CreateDatabase(bool forced_writes, unsigned page_size) {
   Detach();
   Guarded([&] {
     Status status;
     Xpb dpb = LoginDpb(status, parameters_);
     dpb->insertInt(&status, isc_dpb_sql_dialect, static_cast<int>(kSqlDialect));
     dpb->insertInt(&status, isc_dpb_page_size, static_cast<int>(page_size));
-    dpb->insertInt(&status, isc_dpb_force_write, 0);
+    dpb->insertInt(&status, isc_dpb_force_write, forced_writes ? 1 : 0);
     attachment_ = Provider()->createDatabase(&status, ConnectionString().c_str(),
                                              dpb->getBufferLength(&status), dpb->getBuffer(&status));
   });

@@ -51,8 +51,8 @@ class Connection {
   Firebird::IAttachment* Handle() const;  // throws DatabaseError when not attached
 
   // Creates a new dialect-1 database (character set NONE) and leaves this connection attached to it.
-  // Forced writes are off: created databases are fixtures and scratch copies.
-  void CreateDatabase(unsigned page_size = 8192);
+  // Forced writes are off unless asked for: created databases are fixtures and scratch copies.
+  void CreateDatabase(bool forced_writes = false, unsigned page_size = 8192);
 
  private:
   ConnectionParameters parameters_;
