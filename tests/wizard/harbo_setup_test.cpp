@@ -57,6 +57,16 @@ class HarboSetupTest : public ::testing::Test {
     fs::rename(db.Path(), target);
   }
 
+  // A stand-in client installer of the package that writes its arguments, one a line, to the
+  // file it returns.
+  fs::path PlaceRecordingClientInstaller() {
+    const fs::path record = folder_ / "arguments.txt";
+    testing::WriteScript(
+        package_ / "clientsetup/clientsetup.exe",
+        "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + record.string() + "'; done");
+    return record;
+  }
+
   // Runs harbo-setup from the package folder with `input` on its standard input.
   Outcome Run(const std::string& arguments, const std::string& input = {}) {
     WriteFile(folder_ / "input.txt", input);
@@ -150,10 +160,7 @@ TEST_F(HarboSetupTest, UnattendedUpdateOfTheDemonstrationInstallation) {
 // The client setup from the keyboard: Enter presses Next, the address is typed, n runs the
 // installer of the package, c closes.
 TEST_F(HarboSetupTest, TextClientSetupFromTheKeyboard) {
-  const fs::path record = folder_ / "arguments.txt";
-  testing::WriteScript(
-      package_ / "clientsetup/clientsetup.exe",
-      "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + record.string() + "'; done");
+  const fs::path record = PlaceRecordingClientInstaller();
   const Outcome out = Run("--text", "\n10.0.0.5\nn\nc\n");
   EXPECT_EQ(out.status, 0) << out.output;
   EXPECT_EQ(ReadFile(record), "/VFOOBAR=10.0.0.5\n-SMS\n");
@@ -163,10 +170,7 @@ TEST_F(HarboSetupTest, TextClientSetupFromTheKeyboard) {
 
 // An address given with --address is kept when the question is answered with Enter.
 TEST_F(HarboSetupTest, TextClientSetupKeepsTheGivenAddress) {
-  const fs::path record = folder_ / "arguments.txt";
-  testing::WriteScript(
-      package_ / "clientsetup/clientsetup.exe",
-      "for a in \"$@\"; do printf '%s\\n' \"$a\" >> '" + record.string() + "'; done");
+  const fs::path record = PlaceRecordingClientInstaller();
   const Outcome out = Run("--text --address 10.0.0.5", "\n\nn\nc\n");
   EXPECT_EQ(out.status, 0) << out.output;
   EXPECT_EQ(ReadFile(record), "/VFOOBAR=10.0.0.5\n-SMS\n");
